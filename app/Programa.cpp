@@ -1,0 +1,76 @@
+#include "app/Programa.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "app/Globalai.h"
+#include "app/Zaidimas.h"
+#include "battle/KTankas.h"
+#include "gfx/GlBusena.h"
+#include "input/KVairalazdes.h"
+#include "ui/KPrimityvai.h"
+
+bool Paleisti() {
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  nustatymai.Skaityti("settings.cfg");
+  pele.Sukurti(nustatymai);
+  // Without a window there is no GL context for anything that follows.
+  if (!langas.Sukurti(nustatymai, true)) return false;
+  try {
+    TikrintiPletinius(langas.dc);
+  } catch (const char* klaida) {
+    MessageBoxA(nullptr, klaida, "KLAIDA", MB_OK | MB_ICONWARNING);
+    langas.Naikinti();
+    return false;
+  }
+  Pletiniai::wglSwapIntervalEXT(1);
+  KPrimityvai::Sukurti();
+  KVairalazdes::Sukurti();
+  if (KVairalazdes::kiekis >= 1) dabartineVairalazde = &KVairalazdes::vairalazdes[0];
+  laikmatis.Sukurti();
+  InicializuotiGL(nustatymai);
+  glDisable(GL_DEPTH_TEST);
+  garsai.Sukurti();
+  garsai.UzkrautiAplanka("duomenys/");
+  muzika.Atidaryti("duomenys/muzika.ogg", nulinisVektorius, true);
+  muzika.Groti();
+  suvioGarsas.Sukurti(garsai.Rasti("suvis.wav"), nulinisVektorius, false);
+  teksturos.UzkrautiAplanka("duomenys/");
+  rodykle.Sukurti();
+  intro.Sukurti();
+  pagalba.Sukurti();
+  meniu.Sukurti();
+  zemelapis.Generuoti();
+  dabartinisZemelapis = &zemelapis;
+  zaidejoArmija.Sukurti(5, 10, 0, teksturos.Gauti("LT.tga"));
+  priesoArmija.Sukurti(10, 10, 14, teksturos.Gauti("RU.tga"));
+  PasirinktiTanka(0);
+  sriftas.Sukurti(langas.dc);
+  laikmatis.Atnaujinti();
+  return true;
+}
+
+void Kadras() {
+  laikmatis.Atnaujinti();
+  klaviatura.Atnaujinti();
+  langas.Atnaujinti();
+  KVairalazdes::Atnaujinti();
+  muzika.Atnaujinti();
+  AtnaujintiZaidima();
+  PiestiKadra();
+  langas.Sukeisti();
+  if (langasUzdaromas) baigti = true;
+}
+
+void Uzdaryti() {
+  KPrimityvai::Naikinti();
+  garsai.Atlaisvinti();
+  langas.Naikinti();
+}
+
+int Zaisti() {
+  if (!Paleisti()) return 1;
+  while (!baigti) Kadras();
+  Uzdaryti();
+  return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <cstdint>
+
+// The five-state game machine. The main loop calls AtnaujintiZaidima and
+// PiestiKadra once per frame; tests drive them frame by frame.
+
+// Makes the next living tank of the player's army, searching from the index, current.
+void PasirinktiTanka(int32_t nuo);
+// A new map and both armies, numbered afresh.
+void PradetiMusi();
+void AtnaujintiZaidima();
+void PiestiKadra();

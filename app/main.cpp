@@ -1,0 +1,3 @@
+#include "app/Programa.h"
+
+int main() { return Zaisti(); }

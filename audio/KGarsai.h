@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+
+#include "audio/KWav.h"
+#include "audio/OpenAl.h"
+
+// The OpenAL device and context, and the bank of at most 16 samples looked up by
+// bare file name (exact, case-sensitive).
+class KGarsai {
+ public:
+  static constexpr int TALPA = 16;
+
+  ALCdevice* irenginys = nullptr;
+  ALCcontext* kontekstas = nullptr;
+  ALuint buferiai[TALPA] = {};
+  char vardai[TALPA][32] = {};
+  int32_t kiekis = 0;
+  float orientacija[6] = {0, 1, 0, 0, 0, 1};
+  bool atidarytas = false;
+  bool uzkrauta = false;
+  KWav wav;
+
+  void Sukurti();
+  void UzkrautiAplanka(const char* aplankas);
+  void UzkrautiGarsa(const char* kelias);
+  ALuint Rasti(const char* vardas) const;  // 0 and a log message when unknown
+  void Atlaisvinti();
+};

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+
+#include "battle/KVektorius.h"
+
+// The battlefield: 20 by 15 cells, column-major. 0 ground, -1 wall, above 0 the
+// number of the tank holding the cell.
+class KZemelapis {
+ public:
+  static constexpr int STULPELIAI = 20;
+  static constexpr int EILUTES = 15;
+  static constexpr float LANGELIS = 37.5f;
+
+  int32_t langeliai[STULPELIAI * EILUTES] = {};
+  uint32_t zemesTekstura = 0;
+  uint32_t sienosTekstura = 0;
+
+  void Generuoti();
+  bool Laisvas(int32_t stulpelis, int32_t eilute) const;
+  int32_t Pataikyti(const KVektorius& pozicija);
+  void Piesti() const;
+
+  // Cell access for tanks and armies; callers stay inside the grid.
+  int32_t& Langelis(int32_t stulpelis, int32_t eilute) { return langeliai[stulpelis * EILUTES + eilute]; }
+  int32_t Langelis(int32_t stulpelis, int32_t eilute) const { return langeliai[stulpelis * EILUTES + eilute]; }
+};

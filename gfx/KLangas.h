@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/Platforma.h"
+
+class KNustatymai;
+
+// Set by the window procedure on WM_CLOSE and by the pump on WM_QUIT; never cleared.
+extern bool langasUzdaromas;
+
+LRESULT CALLBACK LangoProcedura(HWND langas, UINT pranesimas, WPARAM wParam, LPARAM lParam);
+
+// The game's one window with its device and OpenGL rendering contexts.
+class KLangas {
+ public:
+  HDC dc = nullptr;
+  HGLRC rc = nullptr;
+  HWND langas = nullptr;
+  HINSTANCE instancija = nullptr;
+  MSG pranesimas = {};
+  bool sukurtas = false;
+
+  // Creates the window from the settings; a failure shows "KLAIDA" and returns false.
+  bool Sukurti(const KNustatymai& nustatymai, bool rodyti);
+  void Rodyti();
+  void Atnaujinti();  // message pump
+  void Sukeisti();    // buffer swap
+  void Naikinti();
+
+ private:
+  const KNustatymai* nustatymai = nullptr;
+};

@@ -18,4 +18,6 @@ class KMeniu {
   void Sukurti();
   void Perjungti(int32_t zingsnis);
   void Piesti();
+  // The s range of the outcome picture for the current result flags.
+  void PaveiksloRibos(float& s0, float& s1) const;
 };

@@ -1,0 +1,60 @@
+#pragma once
+// Test-only controls of the platform layer: failure switches for the window-system
+// calls, a recorder in place of message boxes, counters of live handles, and ways to
+// feed the layer the events a user or a joystick would produce. Nothing in the game
+// calls these. SDL stays hidden behind them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Win32.h"
+
+// Headless runs: selects SDL's offscreen video driver unless one is already chosen.
+void TestaiBeEkrano();
+
+// The next `kelintas`-th call (1 = the very next) of the named operation fails and
+// does nothing. Names are the Windows ones: "RegisterClassA", "CreateWindowExA",
+// "GetDC", "wglMakeCurrent", "DestroyWindow", "CreateFontA" ...
+void TestaiSugadinti(const char* operacija, int kelintas = 1);
+void TestaiAtstatyti();  // clears every armed failure
+
+// Message boxes: recorded rather than shown while on.
+struct TestuPranesimas {
+  std::string tekstas;
+  std::string antraste;
+  UINT tipas;
+};
+void TestaiIrasytiPranesimus(bool irasyti);
+const std::vector<TestuPranesimas>& TestaiPranesimai();
+void TestaiIsvalytiPranesimus();
+
+// What the layer holds right now.
+int TestaiLangu();         // live windows
+int TestaiGlKontekstu();   // live rendering contexts
+int TestaiKlasiu();        // registered window classes
+bool TestaiEkranasPerjungtas();
+int TestaiZymeklioSkaitiklis();  // ShowCursor's display count
+bool TestaiLangasMatomas(HWND hwnd);
+// The client rectangle on the screen as the layer placed it.
+RECT TestaiKlientoSritis(HWND hwnd);
+// Releases everything still held (windows, contexts, classes, the mode switch), for
+// tests that made a release fail on purpose.
+void TestaiIsvalytiViska();
+// True when SwapBuffers paces itself to the display's refresh rate.
+bool TestaiKadraiRibojami();
+
+// Events as the window system would deliver them. The key is named as SDL names
+// scancodes ("A", "Left", "F10", "Keypad 8", "Left Alt"...).
+enum : unsigned { TESTAI_ALT = 1, TESTAI_CTRL = 2, TESTAI_SHIFT = 4, TESTAI_NUMLOCK = 8 };
+bool TestaiKlavisas(HWND hwnd, const char* klavisas, bool nuspaustas, bool kartojimas = false,
+                    unsigned modifikatoriai = 0);
+bool TestaiPelesMygtukas(HWND hwnd, int mygtukas /*1 left, 2 middle, 3 right*/, bool nuspaustas);
+bool TestaiRatukas(HWND hwnd, float linijos);
+bool TestaiUzdaryti(HWND hwnd);  // the close box
+bool TestaiIseiti();             // a quit request from the system
+
+// Virtual joysticks. Returns the device index or -1.
+int TestaiPrijungtiVairalazde(int asys, int mygtukai);
+bool TestaiVairalazdesAsis(int prietaisas, int asis, int16_t reiksme);
+bool TestaiVairalazdesMygtukas(int prietaisas, int mygtukas, bool nuspaustas);
+void TestaiAtjungtiVairalazdes();

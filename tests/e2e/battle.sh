@@ -1,0 +1,107 @@
+# A battle as a player plays it: Enter on the first item starts it (grid, both armies,
+# the marker's flash), arrows move the current tank, A and D turn its turret, Space
+# fires, S selects the next tank, F1 held shows the help over the battle, Escape
+# returns to the menu, and closing the window in a battle exits with status 0.
+source "$(dirname "$0")/lib.sh"
+
+# Window pixel of a cell's centre: the grid starts at view (25, 5), cells are 37.5 wide.
+cx() { awk -v c="$1" 'BEGIN { print int(25 + 37.5 * (c + 0.5)) }'; }
+cy() { awk -v r="$1" 'BEGIN { print int(600 - (5 + 37.5 * (r + 0.5))) }'; }
+cell() { echo "$(($(cx "$1") - 16)) $(($(cy "$2") - 16)) 32 32"; }  # cell <c> <r>: x y w h
+
+prepare
+start_game
+sleep 0.5
+key space
+sleep 0.4
+key Return
+sleep 0.05
+start=$(shot battle_start)
+sleep 1.2
+settled=$(shot battle_settled)
+
+ok $([ "$(brightness "$start" 25 33 750 560)" -gt 60 ]; echo $?) "the grid fills the battle area"
+ok $([ "$(brightness "$start" 0 0 20 600)" -lt 20 ]; echo $?) "the grid starts 25 pixels in"
+flash=$(changed "$start" "$settled" $(cell 8 0))
+log "marker area changed by $flash pixels"
+ok $([ "$flash" -gt 40 ]; echo $?) "the marker flashes over the current tank"
+
+# Both armies stand on their rows: the computer drives every other tank, so the rows change.
+sleep 1.5
+later=$(shot battle_later)
+enemy=$(changed "$settled" "$later" 25 33 750 38)
+own=$(changed "$settled" "$later" 25 558 750 38)
+log "enemy row changed by $enemy pixels, player's row by $own"
+ok $([ "$enemy" -gt 100 ]; echo $?) "the enemy army moves on row 14"
+ok $([ "$own" -gt 100 ]; echo $?) "the player's other tanks move on row 0"
+
+# Turret: A and D turn it in place.
+before=$(shot turret_before)
+hold a 0.5
+after=$(shot turret_after)
+t=$(changed "$before" "$after" $(cell 8 0))
+ok $([ "$t" -gt 20 ]; echo $?) "A turns the turret ($t pixels)"
+hold d 1.0
+back=$(shot turret_back)
+t=$(changed "$after" "$back" $(cell 8 0))
+ok $([ "$t" -gt 20 ]; echo $?) "D turns it the other way ($t pixels)"
+
+# Space fires along the turret (pointing up again after A then twice as long D: down-left
+# of up by 30 degrees... whatever it is, the shell or the wall it breaks changes the view).
+pre=$(shot fire_before)
+xdotool keydown space; sleep 0.08; mid=$(shot fire_mid); xdotool keyup space
+sleep 0.2
+post=$(shot fire_after)
+f1=$(changed "$pre" "$mid" 25 33 750 520)
+f2=$(changed "$pre" "$post" 25 33 750 520)
+log "shot changed the field by $f1 / $f2 pixels"
+ok $([ "$f1" -gt 10 ] || [ "$f2" -gt 10 ]; echo $?) "Space fires a shell"
+
+# Arrows: the current tank steps to a free neighbour cell.
+moved=1
+for dir in Up Left Right Down; do
+  pre=$(shot "move_${dir}_before")
+  hold "$dir" 0.8
+  post=$(shot "move_${dir}_after")
+  m=$(changed "$pre" "$post" $(cell 8 0))
+  log "$dir: tank cell changed by $m pixels"
+  if [ "$m" -gt 150 ]; then moved=0; break; fi
+done
+ok $moved "an arrow moves the current tank"
+
+# S hands the player the next tank: a new flash over it.
+key s
+sleep 0.05
+sel=$(shot select_next)
+sleep 0.8
+sel_after=$(shot select_next_after)
+n=$(changed "$sel" "$sel_after" 25 440 750 155)
+ok $([ "$n" -gt 60 ]; echo $?) "S selects the next tank and flashes the marker ($n pixels)"
+
+# F1 held: the help over the running battle; released: gone again.
+pre=$(shot help_before)
+xdotool keydown F1; sleep 0.6
+held=$(shot help_held)
+xdotool keyup F1; sleep 0.6
+released=$(shot help_released)
+h=$(changed "$pre" "$held" 250 150 300 300)
+ok $([ "$h" -gt 20000 ]; echo $?) "F1 held shows the help over the battle ($h pixels)"
+ok $([ "$(brightness "$held" 25 33 150 560)" -gt 40 ]; echo $?) "the battle stays drawn around the help"
+r=$(changed "$held" "$released" 250 150 300 300)
+ok $([ "$r" -gt 20000 ]; echo $?) "releasing F1 hides the help"
+
+# Escape: back to the menu, the first outcome picture (the battle was left, not ended).
+key Escape
+sleep 0.4
+menu=$(shot menu_after_escape)
+ok $([ "$(brightness "$menu" 0 0 20 600)" -lt 20 ] && [ "$(brightness "$menu" 420 20 360 560)" -gt 60 ]; echo $?) \
+  "Escape returns to the menu"
+r0=$(mean "$menu" 60 140 280 80 | awk '{print $1 - ($2 + $3) / 2}')
+ok $([ "${r0%.*}" -gt 20 ]; echo $?) "the first item is still selected"
+
+# A fresh battle, then the window's close button.
+key Return
+sleep 0.5
+"$CLOSER" "$WID"
+expect_exit 0 10
+finish

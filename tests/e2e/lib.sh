@@ -1,0 +1,125 @@
+# Shared steps of the end-to-end runs: the game in a temporary working folder under
+# Xvfb, real X key events from xdotool, screenshots from ImageMagick checked by pixels.
+# Sourced by each scenario with the arguments: game executable, build folder, close tool.
+set -uo pipefail
+
+TANKAI=$(readlink -f "$1")
+BUILD=$(readlink -f "$2")
+CLOSER=$(readlink -f "$3")
+
+if [ -z "${TANKAI_E2E_XVFB:-}" ]; then
+  export TANKAI_E2E_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+unset SDL_VIDEODRIVER  # a real X window here, not the offscreen surface
+
+WORK=$(mktemp -d /tmp/tankai-e2e.XXXXXX)
+SHOTS=${TANKAI_E2E_SHOTS:-$WORK/shots}
+mkdir -p "$SHOTS"
+FAILS=0
+CHECKS=0
+PID=""
+WID=""
+
+cleanup() {
+  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -9 "$PID" 2>/dev/null; fi
+  [ -n "${TANKAI_E2E_KEEP:-}" ] || rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+log() { echo "[$(basename "$0" .sh)] $*"; }
+
+ok() {  # ok <condition-exit-status> <description>
+  CHECKS=$((CHECKS + 1))
+  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
+}
+
+# Lays out the working folder: the generated data and a settings file for an 800x600 window.
+prepare() {
+  cp -r "$BUILD/duomenys" "$WORK/duomenys"
+  printf 'pavad = Tankai\ndydis = 800, 600\npoz = 0, 0\n' > "$WORK/settings.cfg"
+}
+
+# Starts the game in the working folder and waits for its window.
+start_game() {
+  (cd "$WORK" && exec "$TANKAI" > "$WORK/game.log" 2>&1) &
+  PID=$!
+  WID=""
+  for _ in $(seq 1 100); do
+    WID=$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | head -n 1) || true
+    [ -n "$WID" ] && break
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ -z "$WID" ]; then
+    log "FAIL: no game window"; cat "$WORK/game.log"; exit 1
+  fi
+  xdotool windowfocus --sync "$WID" 2>/dev/null || xdotool windowfocus "$WID"
+  log "window $WID, pid $PID"
+}
+
+key() { xdotool key --delay 30 "$@"; }
+hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
+
+shot() {  # shot <name>: screenshot of the game window into $SHOTS/<name>.png
+  import -window "$WID" "png:$SHOTS/$1.png" 2>/dev/null
+  echo "$SHOTS/$1.png"
+}
+
+# Mean colour of a region in window pixels (origin top-left): "R G B", 0..255.
+mean() {  # mean <png> <x> <y> <w> <h>
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -scale '1x1!' \
+    -format '%[fx:int(255*r+0.5)] %[fx:int(255*g+0.5)] %[fx:int(255*b+0.5)]' info:
+}
+
+# Brightness (sum of the channels, 0..765) of a region.
+brightness() { mean "$@" | awk '{print $1+$2+$3}'; }
+
+# Number of pixels that differ (beyond a small fuzz) between two shots in a region.
+changed() {  # changed <a.png> <b.png> <x> <y> <w> <h>
+  local g="${5}x${6}+${3}+${4}"
+  compare -metric AE -fuzz 8% <(convert "$1" -crop "$g" +repage png:-) \
+    <(convert "$2" -crop "$g" +repage png:-) null: 2>&1 | awk '{print int($1)}'
+}
+
+# View coordinates (800x600, y up) to window rows.
+row() { echo $((600 - $1)); }
+
+# Waits for the game to exit by itself and checks its status.
+expect_exit() {  # expect_exit <status> <seconds>
+  local status=0
+  for _ in $(seq 1 $(($2 * 10))); do
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$PID" 2>/dev/null; then
+    ok 1 "game exits within $2 s"
+    return
+  fi
+  wait "$PID"; status=$?
+  PID=""
+  ok $([ "$status" -eq "$1" ]; echo $?) "exit status $status (expected $1)"
+}
+
+finish() {
+  log "$CHECKS checks, $FAILS failed"
+  [ "$FAILS" -eq 0 ] || { log "game log:"; cat "$WORK/game.log" 2>/dev/null | tail -n 40; }
+  [ "$FAILS" -eq 0 ]
+  exit $?
+}
+
+# A short game: past the intro, a battle with a move, a turn, a shot and a tank switch,
+# back to the menu, and the quit item. Checks that the frames keep coming and the exit.
+play_and_quit() {
+  sleep 0.5
+  local a b
+  a=$(shot play_intro)
+  key space; sleep 0.3
+  key Return; sleep 0.8
+  b=$(shot play_battle)
+  ok $([ "$(changed "$a" "$b" 0 0 800 600)" -gt 1000 ]; echo $?) "the game draws and answers the keys"
+  hold Up 0.7; hold a 0.3; key space; sleep 0.3; key s; sleep 0.3
+  key Escape; sleep 0.3
+  key Down; sleep 0.1; key Down; sleep 0.1; key Return
+  expect_exit 0 10
+}

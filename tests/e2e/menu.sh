@@ -1,0 +1,60 @@
+# The intro fades in and Space skips it; the menu shows the first outcome picture and
+# its first item red; the selection moves; the help item shows the help alone until
+# Enter; the third item quits with status 0.
+source "$(dirname "$0")/lib.sh"
+
+# Item bands in window rows: the part of each band that no later band covers.
+ITEM0="60 140 280 80"
+ITEM1="60 240 280 80"
+ITEM2="60 340 280 110"
+redness() { mean "$1" $2 $3 $4 $5 | awk '{print $1 - ($2 + $3) / 2}'; }
+selected() {  # selected <shot> <index>: the item's band is redder than the other two
+  local r0 r1 r2
+  r0=$(redness "$1" $ITEM0); r1=$(redness "$1" $ITEM1); r2=$(redness "$1" $ITEM2)
+  log "redness of the items: $r0 $r1 $r2"
+  awk -v a="$r0" -v b="$r1" -v c="$r2" -v i="$2" 'BEGIN {
+    s = (i == 0) ? a : (i == 1) ? b : c; o1 = (i == 0) ? b : a; o2 = (i == 2) ? b : c;
+    exit !(s > o1 + 20 && s > o2 + 20) }'
+}
+
+prepare
+start_game
+sleep 0.1
+early=$(shot intro_early)
+sleep 0.9
+full=$(shot intro)
+e=$(brightness "$early" 250 150 300 300)
+f=$(brightness "$full" 250 150 300 300)
+log "intro centre brightness: $e early, $f at full"
+ok $([ "$f" -gt 60 ] && [ "$f" -gt "$e" ]; echo $?) "intro picture fades in"
+ok $([ "$(brightness "$full" 0 0 150 600)" -lt 20 ]; echo $?) "intro leaves the sides black"
+
+key space
+sleep 0.4
+menu=$(shot menu)
+selected "$menu" 0; ok $? "menu opens with the first item red"
+ok $([ "$(brightness "$menu" 420 20 360 560)" -gt 60 ]; echo $?) "outcome picture on the right half"
+
+key Down; sleep 0.15; key Down; sleep 0.15; key Up; sleep 0.3
+moved=$(shot menu_moved)
+selected "$moved" 1; ok $? "Down, Down, Up selects the second item"
+key Up; sleep 0.2; key Down; sleep 0.3
+selected "$(shot menu_second)" 1; ok $? "Up then Down wraps back to the second item"
+
+key Return
+sleep 0.6
+help=$(shot help)
+ok $([ "$(brightness "$help" 250 150 300 300)" -gt 60 ]; echo $?) "help item shows the help picture"
+ok $([ "$(brightness "$help" 0 0 190 600)" -lt 20 ]; echo $?) "the help stands alone: the menu is not drawn"
+sleep 0.5
+ok $([ "$(changed "$help" "$(shot help_later)" 0 0 800 600)" -lt 200 ]; echo $?) "the help stays until Enter"
+key Return
+sleep 0.6
+back=$(shot menu_back)
+selected "$back" 1; ok $? "Enter returns to the menu with the help item still selected"
+
+key Down; sleep 0.2
+selected "$(shot menu_quit)" 2; ok $? "third item selected"
+key Return
+expect_exit 0 10
+finish

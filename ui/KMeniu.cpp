@@ -1,0 +1,83 @@
+#include "ui/KMeniu.h"
+
+#include "app/Globalai.h"
+#include "platform/Platforma.h"
+
+void KMeniu::Sukurti() {
+  punktuTekstura = teksturos.Gauti("meniu.tga");
+  paveiksloTekstura = teksturos.Gauti("meniuPav.tga");
+  pasirinkimas = 0;
+  baigta = false;
+  laimeta = false;
+  spragtelejimoPozicija = KVektorius(0, 0, 0);
+  spragtelejimas.Sukurti(garsai.Rasti("spaud.wav"), spragtelejimoPozicija, false);
+}
+
+void KMeniu::Perjungti(int32_t zingsnis) {
+  pasirinkimas += zingsnis;
+  if (pasirinkimas < 0) pasirinkimas += 3;
+  if (pasirinkimas > 2) pasirinkimas -= 3;
+  // A click still sounding is not restarted: fast presses give one click.
+  spragtelejimas.Groti();
+}
+
+void KMeniu::PaveiksloRibos(float& s0, float& s1) const {
+  if (!baigta) {
+    s0 = 0.0f;
+    s1 = 0.34f;
+  } else if (laimeta) {
+    s0 = 0.34f;
+    s1 = 0.7f;
+  } else {
+    s0 = 0.7f;
+    s1 = 1.0f;
+  }
+}
+
+void KMeniu::Piesti() {
+  spragtelejimas.Atnaujinti();
+
+  glBindTexture(GL_TEXTURE_2D, punktuTekstura);
+  glPushMatrix();
+  glTranslatef(200, 400, 0);
+  for (int i = 0; i < 3; ++i) {
+    if (i == pasirinkimas)
+      glColor3f(1, 0, 0);
+    else
+      glColor3f(1, 1, 1);
+    const float t0 = (3 - i) * 0.25f;
+    const float t1 = (4 - i) * 0.25f;
+    glBegin(GL_QUADS);
+    glNormal3f(0, 0, 1);
+    glTexCoord2f(0, t0);
+    glVertex2f(-200, -70);
+    glTexCoord2f(1, t0);
+    glVertex2f(200, -70);
+    glTexCoord2f(1, t1);
+    glVertex2f(200, 70);
+    glTexCoord2f(0, t1);
+    glVertex2f(-200, 70);
+    glEnd();
+    glTranslatef(0, -100, 0);
+  }
+  glPopMatrix();
+  glColor3f(1, 1, 1);
+
+  glBindTexture(GL_TEXTURE_2D, paveiksloTekstura);
+  float s0, s1;
+  PaveiksloRibos(s0, s1);
+  glPushMatrix();
+  glTranslatef(600, 300, 0);
+  glBegin(GL_QUADS);
+  glNormal3f(0, 0, 1);
+  glTexCoord2f(s0, 0);
+  glVertex2f(-200, -300);
+  glTexCoord2f(s1, 0);
+  glVertex2f(200, -300);
+  glTexCoord2f(s1, 1);
+  glVertex2f(200, 300);
+  glTexCoord2f(s0, 1);
+  glVertex2f(-200, 300);
+  glEnd();
+  glPopMatrix();
+}

@@ -1,0 +1,43 @@
+#include "ui/KPagalba.h"
+
+#include "app/Globalai.h"
+#include "platform/Platforma.h"
+
+void KPagalba::Sukurti() {
+  tekstura = teksturos.Gauti("pagalba.tga");
+  alfa = 0;
+  rodoma = false;
+}
+
+void KPagalba::Rodyti(bool rodyti) { rodoma = rodyti; }
+
+void KPagalba::Piesti() {
+  // Three alpha units a second: a full fade takes a third of a second.
+  if (rodoma)
+    alfa += 3 * laikmatis.KadroLaikas;
+  else
+    alfa -= 3 * laikmatis.KadroLaikas;
+  if (alfa > 1) alfa = 1;
+  if (alfa < 0.0001f) {
+    alfa = 0;
+    return;
+  }
+
+  glColor4f(1, 1, 1, alfa);
+  glBindTexture(GL_TEXTURE_2D, tekstura);
+  glPushMatrix();
+  glTranslatef(400, 300, 0);
+  glBegin(GL_QUADS);
+  glNormal3f(0, 0, 1);
+  glTexCoord2f(0, 0);
+  glVertex2f(-200, -200);
+  glTexCoord2f(1, 0);
+  glVertex2f(200, -200);
+  glTexCoord2f(1, 1);
+  glVertex2f(200, 200);
+  glTexCoord2f(0, 1);
+  glVertex2f(-200, 200);
+  glEnd();
+  glPopMatrix();
+  glColor4f(1, 1, 1, 1);
+}

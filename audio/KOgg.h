@@ -5,7 +5,8 @@
 
 // An Ogg Vorbis file held whole in memory and decoded in 65,536-byte chunks of
 // 16-bit PCM. Atidaryti throws "failas neatidarytas", "neteisingas nuskaitymas" or
-// "ov_open_callbacks".
+// "ov_open_callbacks"; a stream of more than two channels, "nepalaikomas kanalu
+// skaicius". The decoder reads the image through the reader itself.
 class KOgg {
  public:
   static constexpr int BUFERIO_DYDIS = 65536;
@@ -28,4 +29,9 @@ class KOgg {
   void Atidaryti(const char* kelias);
   bool Skaityti();
   void Atlaisvinti();
+
+ private:
+  // ratu: the inner pass after seeking back to the start of a looping track.
+  bool Skaityti(bool ratu);
+  void Isvalyti();
 };

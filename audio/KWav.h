@@ -2,8 +2,11 @@
 #include <cstdint>
 #include <cstdio>
 
-// RIFF WAVE loader. Throws "failas nerastas", "nerastas 'fmt ' blokas" or
-// "nerastas 'data' blokas".
+// RIFF WAVE loader. Throws "failas nerastas", "nerastas 'fmt ' blokas",
+// "nerastas 'data' blokas", "nepalaikomas kanalu skaicius" (not 1 or 2) or
+// "nepalaikomas garso formatas" (not 8/16/24/32-bit PCM or 32/64-bit float).
+// Wider samples are converted to 16 bits, so after a load alFormatas, duomenys and
+// blokoDydis describe what OpenAL gets, while bitai and formatoZyme stay as read.
 class KWav {
  public:
   std::FILE* failas = nullptr;

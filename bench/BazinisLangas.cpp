@@ -2,9 +2,8 @@
 // settings, open the same window with the same GL context through the game's own
 // window object, clear and swap once. The start-up benchmark compares the game
 // against it.
-#include <GL/gl.h>
-
 #include "app/Globalai.h"
+#include "platform/Platforma.h"
 
 int main() {
   nustatymai.Skaityti("settings.cfg");

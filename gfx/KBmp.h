@@ -7,7 +7,8 @@ class KBmp : public KTeksturaDuom {
  public:
   unsigned char antraste[54] = {};
 
-  // Its own operation, not an override: the manager calls it on a KBmp directly.
-  void Uzkrauti(const char* kelias);
+  // The manager calls it on a KBmp directly. With the base's signature it cannot help
+  // overriding the base's slot, so it says so.
+  void Uzkrauti(const char* kelias) override;
   void Atlaisvinti() override;
 };

@@ -6,6 +6,10 @@ class KNustatymai;
 // Set by the window procedure on WM_CLOSE and by the pump on WM_QUIT; never cleared.
 extern bool langasUzdaromas;
 
+// The pixel-format descriptor of the process: its bit counts come from the settings
+// of the first window created and stay for every later one.
+extern PIXELFORMATDESCRIPTOR langoFormatas;
+
 LRESULT CALLBACK LangoProcedura(HWND langas, UINT pranesimas, WPARAM wParam, LPARAM lParam);
 
 // The game's one window with its device and OpenGL rendering contexts.
@@ -26,5 +30,7 @@ class KLangas {
   void Naikinti();
 
  private:
-  const KNustatymai* nustatymai = nullptr;
+  // What the teardown must undo, kept from the creation: the settings may change.
+  char klase[32] = {};
+  bool visoEkrano = false;
 };

@@ -45,6 +45,11 @@ bool PerkurtiSuGl(Langas* langas);
 // Called when a window goes, so contexts drop their pointers to it.
 void LangasNaikinamas(Langas* langas);
 
+// A fresh DC starts with the stock font selected.
+void PradinisSriftas(Kontekstas* k);
+// Whether some window's DC has the font selected.
+bool SriftasPasirinktas(HGDIOBJ sriftas);
+
 // Translates an SDL key to a Windows virtual-key code (0 when the key has none) and
 // tells whether Windows counts it as an extended key.
 int VirtualusKlavisas(const SDL_Keysym& klavisas, bool* isplestinis);

@@ -27,9 +27,15 @@ typedef uint32_t MMRESULT;
 #ifndef FALSE
 #define FALSE 0
 #endif
+#ifndef CALLBACK
 #define CALLBACK
+#endif
+#ifndef WINAPI
 #define WINAPI
+#endif
+#ifndef APIENTRY  // GL/gl.h defines it too, as nothing on this system
 #define APIENTRY
+#endif
 
 typedef struct HWND__* HWND;
 typedef struct HDC__* HDC;
@@ -118,17 +124,38 @@ typedef struct _devicemodeA {
 #define WS_MINIMIZEBOX 0x00020000u
 #define WS_CLIPSIBLINGS 0x04000000u
 #define WS_CLIPCHILDREN 0x02000000u
+#define WS_VISIBLE 0x10000000u
+#define WS_MINIMIZE 0x20000000u
+#define WS_BORDER 0x00800000u
+#define WS_DLGFRAME 0x00400000u
+#define WS_THICKFRAME 0x00040000u
+#define WS_MAXIMIZEBOX 0x00010000u
 #define WS_EX_APPWINDOW 0x00040000u
+#define WS_EX_CLIENTEDGE 0x00000200u
 #define WS_EX_WINDOWEDGE 0x00000100u
 #define IDI_WINLOGO ((LPCSTR)(uintptr_t)32517)
 #define IDC_ARROW ((LPCSTR)(uintptr_t)32512)
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOWMINIMIZED 2
+#define SW_SHOWMAXIMIZED 3
 #define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_RESTORE 9
+#define PM_NOREMOVE 0
 #define PM_REMOVE 1
 #define MB_OK 0x0
+#define MB_ICONERROR 0x10
+#define MB_ICONQUESTION 0x20
 #define MB_ICONWARNING 0x30
+#define MB_ICONINFORMATION 0x40
+#define IDOK 1
+#define CDS_TEST 2
 #define CDS_FULLSCREEN 4
 #define DISP_CHANGE_SUCCESSFUL 0
 #define DISP_CHANGE_FAILED (-1)
+#define DISP_CHANGE_BADMODE (-2)
+#define DISP_CHANGE_BADPARAM (-5)
 #define DM_BITSPERPEL 0x00040000
 #define DM_PELSWIDTH 0x00080000
 #define DM_PELSHEIGHT 0x00100000
@@ -169,7 +196,25 @@ typedef struct _devicemodeA {
 #define WM_MBUTTONDOWN 0x0207
 #define WM_MBUTTONUP 0x0208
 #define WM_MOUSEWHEEL 0x020A
+#define WM_XBUTTONDOWN 0x020B
+#define WM_XBUTTONUP 0x020C
+#define WM_MOUSEHWHEEL 0x020E
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+#define MK_MBUTTON 0x0010
+#define MK_XBUTTON1 0x0020
+#define MK_XBUTTON2 0x0040
+#define XBUTTON1 0x0001
+#define XBUTTON2 0x0002
+#define WA_INACTIVE 0
+#define WA_ACTIVE 1
+#define SC_MINIMIZE 0xF020
+#define SC_MAXIMIZE 0xF030
 #define SC_CLOSE 0xF060
+#define SC_KEYMENU 0xF100
+#define SC_RESTORE 0xF120
 #define SC_SCREENSAVE 0xF140
 #define SC_MONITORPOWER 0xF170
 #define WHEEL_DELTA 120
@@ -251,6 +296,31 @@ typedef struct _devicemodeA {
 #define VK_OEM_5 0xDC
 #define VK_OEM_6 0xDD
 #define VK_OEM_7 0xDE
+#define VK_OEM_102 0xE2
+#define VK_SLEEP 0x5F
+#define VK_SEPARATOR 0x6C
+#define VK_HELP 0x2F
+#define VK_SELECT 0x29
+#define VK_EXECUTE 0x2B
+#define VK_CLEAR 0x0C
+#define VK_BROWSER_BACK 0xA6
+#define VK_BROWSER_FORWARD 0xA7
+#define VK_BROWSER_REFRESH 0xA8
+#define VK_BROWSER_STOP 0xA9
+#define VK_BROWSER_SEARCH 0xAA
+#define VK_BROWSER_FAVORITES 0xAB
+#define VK_BROWSER_HOME 0xAC
+#define VK_VOLUME_MUTE 0xAD
+#define VK_VOLUME_DOWN 0xAE
+#define VK_VOLUME_UP 0xAF
+#define VK_MEDIA_NEXT_TRACK 0xB0
+#define VK_MEDIA_PREV_TRACK 0xB1
+#define VK_MEDIA_STOP 0xB2
+#define VK_MEDIA_PLAY_PAUSE 0xB3
+#define VK_LAUNCH_MAIL 0xB4
+#define VK_LAUNCH_MEDIA_SELECT 0xB5
+#define VK_LAUNCH_APP1 0xB6
+#define VK_LAUNCH_APP2 0xB7
 
 // ---- multimedia joystick interface -----------------------------------------------
 #define MAXPNAMELEN 32
@@ -258,7 +328,26 @@ typedef struct _devicemodeA {
 #define JOYERR_NOERROR 0
 #define JOYERR_PARMS 165
 #define JOYERR_UNPLUGGED 167
+#define JOY_RETURNX 0x00000001
+#define JOY_RETURNY 0x00000002
+#define JOY_RETURNZ 0x00000004
+#define JOY_RETURNR 0x00000008
+#define JOY_RETURNU 0x00000010
+#define JOY_RETURNV 0x00000020
+#define JOY_RETURNPOV 0x00000040
+#define JOY_RETURNBUTTONS 0x00000080
 #define JOY_RETURNALL 0x000000FF
+#define JOY_POVCENTERED 0xFFFF
+#define JOY_POVFORWARD 0
+#define JOY_POVRIGHT 9000
+#define JOY_POVBACKWARD 18000
+#define JOY_POVLEFT 27000
+#define JOYCAPS_HASZ 0x0001
+#define JOYCAPS_HASR 0x0002
+#define JOYCAPS_HASU 0x0004
+#define JOYCAPS_HASV 0x0008
+#define JOYCAPS_HASPOV 0x0010
+#define JOYCAPS_POV4DIR 0x0020
 
 typedef struct joyinfo_tag { UINT wXpos, wYpos, wZpos, wButtons; } JOYINFO;
 

@@ -104,7 +104,7 @@ double KRaides::Plotis(const KSritis& sr, const char* tekstas, double dydis) {
       FT_Get_Kerning(veidas, ankstesnis, g, FT_KERNING_DEFAULT, &kern);
       p += kern.x / 64.0;
     }
-    if (FT_Load_Glyph(veidas, g, FT_LOAD_DEFAULT) != 0) continue;
+    if (FT_Load_Glyph(veidas, g, FT_LOAD_DEFAULT | FT_LOAD_NO_HINTING) != 0) continue;
     p += veidas->glyph->advance.x / 64.0;
     ankstesnis = g;
   }

@@ -1,0 +1,33 @@
+# Under Wine every process start costs a good part of a second, so the Windows build runs
+# each test binary as one CTest test instead of one process per test case. The tests'
+# CMakeLists call gtest_discover_tests as usual; this wrapper gives it that meaning.
+include(${CMAKE_ROOT}/Modules/GoogleTest.cmake)
+
+# A whole binary takes longer than one of its cases: never less than this.
+set(TANKAI_WINDOWS_TEST_TIMEOUT 300 CACHE STRING "Timeout of one test binary under Wine, s")
+
+function(gtest_discover_tests target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "NO_PRETTY_TYPES;NO_PRETTY_VALUES"
+    "WORKING_DIRECTORY;TEST_PREFIX;TEST_SUFFIX;TEST_LIST;DISCOVERY_TIMEOUT;XML_OUTPUT_DIR;DISCOVERY_MODE"
+    "EXTRA_ARGS;PROPERTIES;TEST_FILTER")
+  if(NOT arg_WORKING_DIRECTORY)
+    set(arg_WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  set(name ${arg_TEST_PREFIX}${target}${arg_TEST_SUFFIX})
+  set(filter "")
+  if(arg_TEST_FILTER)
+    set(filter --gtest_filter=${arg_TEST_FILTER})
+  endif()
+  add_test(NAME ${name} COMMAND ${target} ${filter} ${arg_EXTRA_ARGS}
+    WORKING_DIRECTORY ${arg_WORKING_DIRECTORY})
+  if(arg_PROPERTIES)
+    set_tests_properties(${name} PROPERTIES ${arg_PROPERTIES})
+  endif()
+  get_test_property(${name} TIMEOUT timeout)
+  if(NOT timeout OR timeout LESS TANKAI_WINDOWS_TEST_TIMEOUT)
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${TANKAI_WINDOWS_TEST_TIMEOUT})
+  endif()
+  if(arg_TEST_LIST)
+    set(${arg_TEST_LIST} ${name} PARENT_SCOPE)
+  endif()
+endfunction()

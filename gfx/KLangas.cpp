@@ -1,0 +1,231 @@
+#include "gfx/KLangas.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "app/Globalai.h"
+#include "config/KNustatymai.h"
+#include "core/Zurnalas.h"
+
+bool langasUzdaromas = false;
+
+namespace {
+PIXELFORMATDESCRIPTOR PradinisFormatas() {
+  PIXELFORMATDESCRIPTOR f = {};
+  f.nSize = sizeof(PIXELFORMATDESCRIPTOR);
+  f.nVersion = 1;
+  f.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+  f.iPixelType = PFD_TYPE_RGBA;
+  f.iLayerType = PFD_MAIN_PLANE;
+  return f;
+}
+}  // namespace
+
+PIXELFORMATDESCRIPTOR langoFormatas = PradinisFormatas();
+
+namespace {
+bool formatasUzpildytas = false;
+
+void Klaida(const char* tekstas) { MessageBoxA(nullptr, tekstas, "KLAIDA", MB_OK | MB_ICONWARNING); }
+}  // namespace
+
+LRESULT CALLBACK LangoProcedura(HWND langas, UINT pranesimas, WPARAM wParam, LPARAM lParam) {
+  switch (pranesimas) {
+    case WM_CREATE:
+    case WM_SIZE:  // the viewport stays as set up
+    case WM_ACTIVATE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_MOUSEMOVE:
+      return 0;
+    case WM_CLOSE:
+      // Only flagged: the main loop ends and the teardown destroys the window.
+      langasUzdaromas = true;
+      return 0;
+    case WM_KEYDOWN:
+      klaviatura.Paspausti(static_cast<int16_t>(LOWORD(wParam)));
+      return 0;
+    case WM_KEYUP:
+      klaviatura.Atleisti(static_cast<int16_t>(LOWORD(wParam)));
+      return 0;
+    case WM_SYSCOMMAND:
+      // No screen saver or monitor power-off in the middle of a battle.
+      if (wParam == SC_SCREENSAVE || wParam == SC_MONITORPOWER) return 0;
+      break;
+    case WM_LBUTTONDOWN:
+      pele.KairysMygtukas(true);
+      return 0;
+    case WM_LBUTTONUP:
+      pele.KairysMygtukas(false);
+      return 0;
+    case WM_RBUTTONDOWN:
+      pele.DesinysMygtukas(true);
+      return 0;
+    case WM_RBUTTONUP:
+      pele.DesinysMygtukas(false);
+      return 0;
+    case WM_MBUTTONDOWN:
+      pele.VidurinisMygtukas(true);
+      return 0;
+    case WM_MBUTTONUP:
+      pele.VidurinisMygtukas(false);
+      return 0;
+    case WM_MOUSEWHEEL:
+      pele.Ratukas(static_cast<int16_t>(HIWORD(wParam)) / WHEEL_DELTA);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(langas, pranesimas, wParam, lParam);
+}
+
+bool KLangas::Sukurti(const KNustatymai& n, bool rodyti) {
+  int x = n.fullscr ? 0 : n.x;
+  int y = n.fullscr ? 0 : n.y;
+  if (sukurtas) {
+    Naikinti();
+    sukurtas = false;
+  }
+  std::snprintf(klase, sizeof klase, "%s", n.klase);
+  visoEkrano = n.fullscr;
+
+  RECT sritis;
+  sritis.left = x;
+  sritis.top = y;
+  sritis.right = x + n.plotis;
+  sritis.bottom = y + n.aukstis;
+
+  instancija = GetModuleHandleA(nullptr);
+
+  WNDCLASSA wc = {};
+  wc.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+  wc.lpfnWndProc = LangoProcedura;
+  wc.cbClsExtra = 0;
+  wc.cbWndExtra = 0;
+  wc.hInstance = instancija;
+  wc.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = nullptr;
+  wc.lpszMenuName = nullptr;
+  wc.lpszClassName = n.klase;
+  if (!RegisterClassA(&wc)) {
+    Klaida("Klaida registruojant 'wc'");
+    return false;
+  }
+
+  if (n.fullscr) {
+    DEVMODEA rezimas = {};
+    rezimas.dmSize = sizeof(DEVMODEA);
+    rezimas.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+    rezimas.dmPelsWidth = static_cast<DWORD>(n.plotis);
+    rezimas.dmPelsHeight = static_cast<DWORD>(n.aukstis);
+    rezimas.dmBitsPerPel = static_cast<DWORD>(n.bpp);
+    rezimas.dmDisplayFrequency = static_cast<DWORD>(n.fps);
+    if (ChangeDisplaySettingsExA(n.gpu, &rezimas, nullptr, CDS_FULLSCREEN, nullptr) != DISP_CHANGE_SUCCESSFUL) {
+      Klaida("Parinkti vaizdo nustatymai nesuderinami su Jusu sistema");
+      return false;
+    }
+  }
+
+  DWORD isplestinis, stilius;
+  if (n.fullscr) {
+    isplestinis = WS_EX_APPWINDOW;
+    stilius = WS_POPUP;
+  } else {
+    isplestinis = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+    stilius = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  }
+  AdjustWindowRectEx(&sritis, stilius, FALSE, isplestinis);
+
+  langas = CreateWindowExA(isplestinis, n.klase, n.pavad, stilius | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, x, y,
+                           sritis.right - sritis.left, sritis.bottom - sritis.top, nullptr, nullptr, instancija,
+                           nullptr);
+  if (!langas) {
+    Klaida("Klaida kuriant langa: CreateWindow");
+    Naikinti();
+    return false;
+  }
+
+  if (!formatasUzpildytas) {
+    langoFormatas.cColorBits = static_cast<BYTE>(n.bpp);
+    langoFormatas.cAccumBits = static_cast<BYTE>(n.accum_bpp);
+    langoFormatas.cDepthBits = static_cast<BYTE>(n.z_bpp);
+    langoFormatas.cStencilBits = static_cast<BYTE>(n.stencil_bpp);
+    formatasUzpildytas = true;
+  }
+
+  dc = GetDC(langas);
+  if (!dc) {
+    Naikinti();
+    Klaida("Klaida nustatant 'GL Device Context'");
+    return false;
+  }
+  int formatas = ChoosePixelFormat(dc, &langoFormatas);
+  if (formatas == 0) {
+    Naikinti();
+    Klaida("Klaida pasirenkant PixelFormat");
+    return false;
+  }
+  if (!SetPixelFormat(dc, formatas, &langoFormatas)) {
+    Naikinti();
+    Klaida("Klaida nustatant PixelFormat");
+    return false;
+  }
+  rc = wglCreateContext(dc);
+  if (!rc) {
+    Naikinti();
+    Klaida("Klaida kuriant 'GL Rendering Context'");
+    return false;
+  }
+  if (!wglMakeCurrent(dc, rc)) {
+    Naikinti();
+    Klaida("Klaida aktyvuojant 'GL Rendering Context'");
+    return false;
+  }
+  if (rodyti) Rodyti();
+  sukurtas = true;
+  return true;
+}
+
+void KLangas::Rodyti() {
+  ShowWindow(langas, SW_SHOW);
+  SetForegroundWindow(langas);
+  SetFocus(langas);
+  if (visoEkrano) ShowCursor(FALSE);
+}
+
+void KLangas::Atnaujinti() {
+  if (!sukurtas) Zurnalas("Langas->Atnaujinti: nesukurtas");
+  while (PeekMessageA(&pranesimas, langas, 0, 0, PM_REMOVE)) {
+    if (pranesimas.message == WM_QUIT) {
+      langasUzdaromas = true;
+    } else {
+      TranslateMessage(&pranesimas);
+      DispatchMessageA(&pranesimas);
+    }
+  }
+}
+
+void KLangas::Sukeisti() { SwapBuffers(dc); }
+
+void KLangas::Naikinti() {
+  if (visoEkrano) ChangeDisplaySettingsA(nullptr, 0);
+  if (rc) {
+    if (!wglMakeCurrent(nullptr, nullptr)) Zurnalas("Klaida atlaisvinant DC ir RC");
+    if (!wglDeleteContext(rc)) Zurnalas("Klaida atlaisvinant Rendering Context");
+    rc = nullptr;
+  }
+  if (dc) {
+    if (!ReleaseDC(langas, dc)) Zurnalas("Klaida atlaisvinant Device Context");
+    dc = nullptr;
+  }
+  if (langas) {
+    if (!DestroyWindow(langas)) Zurnalas("Klaida atlaisvinant hWnd.");
+    langas = nullptr;
+  }
+  if (!UnregisterClassA(klase, instancija))
+    Zurnalas("Klaida atlaisvinant hInstance");
+  instancija = nullptr;
+  ShowCursor(TRUE);
+  sukurtas = false;
+}

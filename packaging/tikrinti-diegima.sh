@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Checks an installed Tankai: the layout, the data (the same files as the build's),
+# the menu entry and icons, and that the launcher starts the game in its data folder
+# from anywhere. The run is under Xvfb with real X key events: the menu the
+# installed game shows must match the one the game shows from the build folder,
+# and the menu's quit item must end it with status 0.
+#
+# usage: tikrinti-diegima.sh <build folder> [installed prefix]
+# Without a prefix, the build is installed into a temporary folder first.
+set -uo pipefail
+
+BUILD=$(readlink -f "$1")
+PREFIX=${2:-}
+
+if [ -z "${TANKAI_DIEGIMAS_XVFB:-}" ]; then
+  export TANKAI_DIEGIMAS_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+unset SDL_VIDEODRIVER
+export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+
+WORK=$(mktemp -d /tmp/tankai-diegimas.XXXXXX)
+PID=""
+FAILS=0
+CHECKS=0
+cleanup() {
+  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -9 "$PID" 2>/dev/null; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+log() { echo "[diegimas] $*"; }
+ok() {
+  CHECKS=$((CHECKS + 1))
+  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
+}
+
+if [ -z "$PREFIX" ]; then
+  PREFIX=$WORK/usr
+  cmake --install "$BUILD" --prefix "$PREFIX" > "$WORK/install.log" 2>&1
+  ok $? "cmake --install into $PREFIX" || true
+fi
+
+LAUNCHER=$PREFIX/bin/tankai
+DATA=$PREFIX/share/tankai
+ok $([ -x "$LAUNCHER" ]; echo $?) "launcher bin/tankai is executable"
+ok $([ -x "$PREFIX/libexec/tankai/tankai" ] && file -b "$PREFIX/libexec/tankai/tankai" | grep -q ELF; echo $?) \
+  "the game binary is in libexec/tankai"
+ok $(cmp -s "$DATA/settings.cfg" "$BUILD/settings.cfg"; echo $?) "default settings.cfg beside the data"
+ok $(diff -r "$DATA/duomenys" "$BUILD/duomenys" > /dev/null; echo $?) "duomenys/ holds exactly the generated data"
+
+DESKTOP=$PREFIX/share/applications/tankai.desktop
+ok $(grep -qx 'Exec=tankai' "$DESKTOP" && grep -qx 'Icon=tankai' "$DESKTOP" && grep -qx 'Type=Application' "$DESKTOP"; echo $?) \
+  "menu entry runs the launcher with the tankai icon"
+if command -v desktop-file-validate > /dev/null; then
+  ok $(desktop-file-validate "$DESKTOP" > /dev/null; echo $?) "desktop-file-validate accepts the menu entry"
+fi
+for n in 32 48 64 128 256; do
+  icon=$PREFIX/share/icons/hicolor/${n}x${n}/apps/tankai.png
+  got=$(identify -format '%m %w %h %[opaque]' "$icon" 2>/dev/null)
+  ok $([ "$got" = "PNG $n $n False" ]; echo $?) "icon ${n}x${n} is a ${n} by ${n} PNG with transparency ($got)"
+  # The tank sits in the middle; the corners are clear.
+  mid=$(convert "$icon" -gravity center -crop 50%x50%+0+0 +repage -format '%[fx:int(255*mean.a)]' info: 2>/dev/null)
+  corner=$(convert "$icon" -crop 12%x12%+0+0 +repage -format '%[fx:int(255*mean.a)]' info: 2>/dev/null)
+  ok $([ "${mid:-0}" -gt 150 ] && [ "${corner:-255}" -lt 10 ]; echo $?) \
+    "icon ${n}x${n} shows a picture in the middle (alpha $mid) on a clear ground (alpha $corner)"
+done
+
+# Runs a command in a folder, skips the intro, photographs the menu into $3.
+# Leaves PID and WID set.
+menu_shot() {  # menu_shot <folder> <command> <png>
+  (cd "$1" && exec "$2" > "$WORK/game.log" 2>&1) &
+  PID=$!
+  WID=""
+  for _ in $(seq 1 100); do
+    WID=$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | head -n 1) || true
+    [ -n "$WID" ] && break
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ -z "$WID" ]; then
+    log "FAIL: no window from $2"
+    cat "$WORK/game.log"
+    FAILS=$((FAILS + 1))
+    return 1
+  fi
+  xdotool windowfocus --sync "$WID" 2>/dev/null || xdotool windowfocus "$WID"
+  sleep 0.5
+  xdotool key space
+  sleep 0.8
+  import -window "$WID" "png:$3" 2>/dev/null
+}
+
+quit_game() {  # the menu's third item
+  xdotool key --delay 60 Down Down Return
+  local status=0
+  for _ in $(seq 1 100); do
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$PID" 2>/dev/null; then
+    ok 1 "$1 ends on the quit item within 10 s"
+    kill -9 "$PID"
+    wait "$PID" 2>/dev/null
+  else
+    wait "$PID"
+    status=$?
+    ok $([ "$status" -eq 0 ]; echo $?) "$1 ends on the quit item with status 0 (got $status)"
+  fi
+  PID=""
+}
+
+if menu_shot "$BUILD" "$BUILD/tankai" "$WORK/build-menu.png"; then
+  quit_game "the game in the build folder"
+fi
+# From the root folder, where there is no data: only the launcher can find it.
+if menu_shot / "$LAUNCHER" "$WORK/installed-menu.png"; then
+  diff_px=$(compare -metric AE -fuzz 8% "$WORK/build-menu.png" "$WORK/installed-menu.png" null: 2>&1 | awk '{print int($1)}')
+  bright=$(convert "$WORK/installed-menu.png" -crop 360x560+420+20 +repage -scale '1x1!' \
+    -format '%[fx:int(255*(r+g+b))]' info: 2>/dev/null)
+  ok $([ "${diff_px:-999999}" -lt 4800 ]; echo $?) "the installed game shows the same menu as the build's ($diff_px pixels differ)"
+  ok $([ "${bright:-0}" -gt 60 ]; echo $?) "the menu's picture is drawn (brightness $bright)"
+  quit_game "the installed game"
+fi
+
+log "$CHECKS checks, $FAILS failed"
+[ "$FAILS" -eq 0 ]

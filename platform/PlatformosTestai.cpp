@@ -1,0 +1,209 @@
+// Test-only controls of the layer: failure switches, the message-box recorder, live
+// handle counts and synthetic events pushed through SDL's own queue, so the real
+// translation path runs.
+#include "platform/PlatformosTestai.h"
+
+#include <SDL2/SDL.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/SdlVidus.h"
+
+namespace platforma {
+void IsvalytiLangus();
+void UzdarytiVairalazdes();
+int LanguKiekis();
+int KlasiuKiekis();
+int ZymeklioSkaitiklis();
+int GlKontekstuKiekis();
+bool KadraiRibojami();
+
+namespace {
+struct Gedimas {
+  std::string operacija;
+  int likoKvietimu;
+};
+std::vector<Gedimas> gedimai;
+bool irasyti = false;
+std::vector<TestuPranesimas> pranesimai;
+std::vector<SDL_Joystick*> virtualios;
+}  // namespace
+
+bool Sugadinta(const char* operacija) {
+  for (size_t i = 0; i < gedimai.size(); ++i) {
+    if (gedimai[i].operacija != operacija) continue;
+    if (--gedimai[i].likoKvietimu > 0) return false;
+    gedimai.erase(gedimai.begin() + static_cast<std::ptrdiff_t>(i));
+    return true;
+  }
+  return false;
+}
+
+bool PranesimaiIrasomi() { return irasyti; }
+
+void IrasytiPranesima(const char* tekstas, const char* antraste, UINT tipas) {
+  pranesimai.push_back({tekstas, antraste, tipas});
+}
+
+}  // namespace platforma
+
+using namespace platforma;
+
+void TestaiBeEkrano() { setenv("SDL_VIDEODRIVER", "offscreen", 0); }
+
+void TestaiSugadinti(const char* operacija, int kelintas) {
+  if (operacija && kelintas >= 1) gedimai.push_back({operacija, kelintas});
+}
+
+void TestaiAtstatyti() { gedimai.clear(); }
+
+void TestaiIrasytiPranesimus(bool taip) { irasyti = taip; }
+const std::vector<TestuPranesimas>& TestaiPranesimai() { return pranesimai; }
+void TestaiIsvalytiPranesimus() { pranesimai.clear(); }
+
+int TestaiLangu() { return LanguKiekis(); }
+int TestaiGlKontekstu() { return GlKontekstuKiekis(); }
+int TestaiKlasiu() { return KlasiuKiekis(); }
+bool TestaiEkranasPerjungtas() { return Rezimas().perjungtas; }
+int TestaiZymeklioSkaitiklis() { return ZymeklioSkaitiklis(); }
+bool TestaiKadraiRibojami() { return KadraiRibojami(); }
+
+bool TestaiLangasMatomas(HWND hwnd) {
+  Langas* l = RastiLanga(hwnd);
+  return l && l->sdl && (SDL_GetWindowFlags(l->sdl) & SDL_WINDOW_SHOWN);
+}
+
+RECT TestaiKlientoSritis(HWND hwnd) {
+  RECT r = {0, 0, 0, 0};
+  Langas* l = RastiLanga(hwnd);
+  if (!l || !l->sdl) return r;
+  int x = 0, y = 0, w = 0, h = 0;
+  SDL_GetWindowPosition(l->sdl, &x, &y);
+  SDL_GetWindowSize(l->sdl, &w, &h);
+  r.left = x;
+  r.top = y;
+  r.right = x + w;
+  r.bottom = y + h;
+  return r;
+}
+
+void TestaiIsvalytiViska() {
+  gedimai.clear();
+  IsvalytiLangus();
+}
+
+namespace {
+Uint32 SdlLangas(HWND hwnd) {
+  Langas* l = RastiLanga(hwnd);
+  return (l && l->sdl) ? SDL_GetWindowID(l->sdl) : 0;
+}
+}  // namespace
+
+bool TestaiKlavisas(HWND hwnd, const char* klavisas, bool nuspaustas, bool kartojimas, unsigned mod) {
+  Uint32 id = SdlLangas(hwnd);
+  SDL_Scancode sc = SDL_GetScancodeFromName(klavisas);
+  if (!id || sc == SDL_SCANCODE_UNKNOWN) return false;
+  SDL_Event e;
+  std::memset(&e, 0, sizeof e);
+  e.type = nuspaustas ? SDL_KEYDOWN : SDL_KEYUP;
+  e.key.timestamp = SDL_GetTicks();
+  e.key.windowID = id;
+  e.key.state = nuspaustas ? SDL_PRESSED : SDL_RELEASED;
+  e.key.repeat = kartojimas ? 1 : 0;
+  e.key.keysym.scancode = sc;
+  e.key.keysym.sym = SDL_GetKeyFromScancode(sc);
+  Uint16 m = 0;
+  if (mod & TESTAI_ALT) m |= KMOD_LALT;
+  if (mod & TESTAI_CTRL) m |= KMOD_LCTRL;
+  if (mod & TESTAI_SHIFT) m |= KMOD_LSHIFT;
+  if (mod & TESTAI_NUMLOCK) m |= KMOD_NUM;
+  e.key.keysym.mod = m;
+  return SDL_PushEvent(&e) == 1;
+}
+
+bool TestaiPelesMygtukas(HWND hwnd, int mygtukas, bool nuspaustas) {
+  Uint32 id = SdlLangas(hwnd);
+  if (!id) return false;
+  SDL_Event e;
+  std::memset(&e, 0, sizeof e);
+  e.type = nuspaustas ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  e.button.windowID = id;
+  e.button.button = static_cast<Uint8>(mygtukas);
+  e.button.state = nuspaustas ? SDL_PRESSED : SDL_RELEASED;
+  e.button.clicks = 1;
+  return SDL_PushEvent(&e) == 1;
+}
+
+bool TestaiRatukas(HWND hwnd, float linijos) {
+  Uint32 id = SdlLangas(hwnd);
+  if (!id) return false;
+  SDL_Event e;
+  std::memset(&e, 0, sizeof e);
+  e.type = SDL_MOUSEWHEEL;
+  e.wheel.windowID = id;
+  e.wheel.y = static_cast<Sint32>(linijos);
+  e.wheel.preciseY = linijos;
+  e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+  return SDL_PushEvent(&e) == 1;
+}
+
+bool TestaiUzdaryti(HWND hwnd) {
+  Uint32 id = SdlLangas(hwnd);
+  if (!id) return false;
+  SDL_Event e;
+  std::memset(&e, 0, sizeof e);
+  e.type = SDL_WINDOWEVENT;
+  e.window.windowID = id;
+  e.window.event = SDL_WINDOWEVENT_CLOSE;
+  return SDL_PushEvent(&e) == 1;
+}
+
+bool TestaiIseiti() {
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+  SDL_Event e;
+  std::memset(&e, 0, sizeof e);
+  e.type = SDL_QUIT;
+  return SDL_PushEvent(&e) == 1;
+}
+
+int TestaiPrijungtiVairalazde(int asys, int mygtukai) {
+  if (!UztikrintiVairalazdes()) return -1;
+  int indeksas = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, asys, mygtukai, 1);
+  if (indeksas < 0) return -1;
+  SDL_Joystick* j = SDL_JoystickOpen(indeksas);
+  if (!j) return -1;
+  virtualios.push_back(j);
+  return indeksas;
+}
+
+namespace {
+SDL_Joystick* Virtuali(int prietaisas) {
+  SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(prietaisas);
+  for (SDL_Joystick* j : virtualios)
+    if (SDL_JoystickInstanceID(j) == id) return j;
+  return nullptr;
+}
+}  // namespace
+
+bool TestaiVairalazdesAsis(int prietaisas, int asis, int16_t reiksme) {
+  SDL_Joystick* j = Virtuali(prietaisas);
+  return j && SDL_JoystickSetVirtualAxis(j, asis, reiksme) == 0;
+}
+
+bool TestaiVairalazdesMygtukas(int prietaisas, int mygtukas, bool nuspaustas) {
+  SDL_Joystick* j = Virtuali(prietaisas);
+  return j && SDL_JoystickSetVirtualButton(j, mygtukas, nuspaustas ? SDL_PRESSED : SDL_RELEASED) == 0;
+}
+
+void TestaiAtjungtiVairalazdes() {
+  for (SDL_Joystick* j : virtualios) SDL_JoystickClose(j);
+  virtualios.clear();
+  UzdarytiVairalazdes();
+  if (!SDL_WasInit(SDL_INIT_JOYSTICK)) return;
+  for (int i = SDL_NumJoysticks() - 1; i >= 0; --i)
+    if (SDL_JoystickIsVirtual(i)) SDL_JoystickDetachVirtual(i);
+}

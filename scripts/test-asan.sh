@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The full game under AddressSanitizer and UndefinedBehaviorSanitizer, played end to end
+# for a few hundred frames; any report from our code fails the run.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$1
+asan="$build-asan"
+cmake -S "$here" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DTANKAI_SANITIZE=ON -DTANKAI_TESTS=ON >/dev/null
+cmake --build "$asan" -j"$(nproc)" --target tankai uzdaryti_langa
+cmake --build "$asan" -j"$(nproc)" >/dev/null  # the data generator and the unit tests
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=99
+export LSAN_OPTIONS=suppressions=$here/tests/e2e/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=98
+status=0
+(cd "$asan" && ctest --output-on-failure -j"$(nproc)" --timeout 600 -LE e2e) || status=1
+for s in battle broken_data; do
+  TANKAI_E2E_KEEP=1 bash "$here/tests/e2e/$s.sh" "$asan/tankai" "$asan" "$asan/tests/e2e/uzdaryti_langa" || status=1
+done
+exit $status

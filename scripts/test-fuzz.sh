@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Bounded libFuzzer runs of every loader under ASan and UBSan, seeded with the BMP Suite
+# and files made by ImageMagick, sox and oggenc.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$1
+fuzz="$build-fuzz"
+secs=${TANKAI_FUZZ_SECONDS:-45}
+CC=clang CXX=clang++ cmake -S "$here" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTANKAI_FUZZ=ON -DTANKAI_TESTS=OFF >/dev/null
+targets=$(cd "$here/tests/fuzz" && ls fuzz_*.cpp 2>/dev/null | sed 's/\.cpp$//')
+[ -n "$targets" ] || { echo "no fuzz targets"; exit 0; }
+cmake --build "$fuzz" -j"$(nproc)" --target $targets
+seeds="$fuzz/seeds"
+rm -rf "$seeds"; mkdir -p "$seeds"/{bmp,tga,wav,ogg,settings}
+cp "$here"/../shared/testdata/bmpsuite/*/*.bmp "$seeds/bmp/" 2>/dev/null || true
+( cd "$seeds" && convert -size 7x5 gradient:red-blue tga/a.tga && convert -size 7x5 gradient:red-blue -depth 8 -type TrueColorAlpha tga/b.tga \
+    && convert -size 4x4 xc:gray -compress RLE tga/rle.tga \
+    && sox -n -r 8000 -b 16 -c 1 wav/a.wav synth 0.05 sine 440 && sox -n -r 8000 -b 8 -c 2 wav/b.wav synth 0.05 sine 440 \
+    && sox -n -r 8000 -c 1 ogg/a.ogg synth 0.3 sine 440 ) >/dev/null 2>&1 || true
+cp "$here"/tests/fuzz/seeds/settings/* "$seeds/settings/" 2>/dev/null || printf 'dydis = 800, 600\npavad = Tankai\n' > "$seeds/settings/a.cfg"
+status=0
+for t in $targets; do
+  kind=${t#fuzz_}
+  corpus="$fuzz/corpus-$kind"; mkdir -p "$corpus"
+  echo "== $t for ${secs}s"
+  (cd "$fuzz" && ASAN_OPTIONS=detect_leaks=1 "./tests/fuzz/$t" -max_total_time="$secs" -rss_limit_mb=2048 \
+     -max_len=65536 -print_final_stats=1 "$corpus" "$seeds/$kind" 2>&1 | tail -n 12) || status=1
+done
+exit $status

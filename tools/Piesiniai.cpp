@@ -1,0 +1,312 @@
+#include "Piesiniai.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double PI = 3.14159265358979323846;
+
+Spalva Daug(const Spalva& s, double k) {
+  return Spalva{static_cast<float>(s.r * k), static_cast<float>(s.g * k), static_cast<float>(s.b * k), s.a};
+}
+
+double Dezes(double x, double y, double cx, double cy, double hx, double hy, double r) {
+  const double qx = std::fabs(x - cx) - hx + r;
+  const double qy = std::fabs(y - cy) - hy + r;
+  const double ox = std::max(qx, 0.0), oy = std::max(qy, 0.0);
+  return std::sqrt(ox * ox + oy * oy) + std::min(std::max(qx, qy), 0.0) - r;
+}
+
+double Ratas(double x, double y, double cx, double cy, double r) { return std::hypot(x - cx, y - cy) - r; }
+
+// Rim darkening near a shape's edge and a light from the upper left on its bevel.
+Spalva Apvadas(Spalva s, double atstumas, double plotis, double nx, double ny) {
+  if (atstumas < plotis) {
+    const double k = 1 - atstumas / plotis;
+    const double sviesa = (-nx + ny) * 0.7071;
+    s = Daug(s, 1 + 0.35 * k * sviesa);
+  }
+  return s;
+}
+
+const Spalva kKontura{0.05f, 0.06f, 0.04f, 1};
+
+}  // namespace
+
+ArmijosSpalvos LietuvosSpalvos() {
+  ArmijosSpalvos a;
+  a.pagrindine = SpalvaRgb(0.36f, 0.50f, 0.22f);
+  a.vamzdis = SpalvaRgb(0.26f, 0.33f, 0.18f);
+  a.zenklas[0] = SpalvaRgb(0.99f, 0.73f, 0.02f);
+  a.zenklas[1] = SpalvaRgb(0.0f, 0.42f, 0.25f);
+  a.zenklas[2] = SpalvaRgb(0.76f, 0.15f, 0.18f);
+  return a;
+}
+
+ArmijosSpalvos RusijosSpalvos() {
+  ArmijosSpalvos a;
+  a.pagrindine = SpalvaRgb(0.62f, 0.16f, 0.12f);
+  a.vamzdis = SpalvaRgb(0.36f, 0.12f, 0.10f);
+  a.zenklas[0] = SpalvaRgb(0.95f, 0.95f, 0.95f);
+  a.zenklas[1] = SpalvaRgb(0.0f, 0.22f, 0.65f);
+  a.zenklas[2] = SpalvaRgb(0.84f, 0.17f, 0.12f);
+  return a;
+}
+
+uint32_t Maisa(uint32_t x) {
+  x ^= x >> 16;
+  x *= 0x7feb352dU;
+  x ^= x >> 15;
+  x *= 0x846ca68bU;
+  x ^= x >> 16;
+  return x;
+}
+
+double Lygu(double a, double b, double x) {
+  const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
+  return t * t * (3 - 2 * t);
+}
+
+namespace {
+double Gardele(int ix, int iy, int p, uint32_t seka) {
+  ix = ((ix % p) + p) % p;
+  iy = ((iy % p) + p) % p;
+  return Maisa(static_cast<uint32_t>(ix) * 73856093U ^ static_cast<uint32_t>(iy) * 19349663U ^ seka * 83492791U) /
+         4294967295.0;
+}
+}  // namespace
+
+double Triuksmas(double u, double v, int p, uint32_t seka) {
+  const double x = u * p, y = v * p;
+  const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
+  double fx = x - ix, fy = y - iy;
+  fx = fx * fx * (3 - 2 * fx);
+  fy = fy * fy * (3 - 2 * fy);
+  const double a = Gardele(ix, iy, p, seka), b = Gardele(ix + 1, iy, p, seka);
+  const double c = Gardele(ix, iy + 1, p, seka), d = Gardele(ix + 1, iy + 1, p, seka);
+  return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
+}
+
+double Fbm(double u, double v, int p, int oktavos, uint32_t seka) {
+  double suma = 0, svoris = 0.5, viso = 0;
+  for (int i = 0; i < oktavos; ++i) {
+    suma += Triuksmas(u, v, p, seka + i * 101) * svoris;
+    viso += svoris;
+    svoris *= 0.5;
+    p *= 2;
+  }
+  return suma / viso;
+}
+
+Spalva ZemesRastas(double u, double v) {
+  const double n = Fbm(u, v, 4, 5, 11);
+  Spalva s = Maisyti(SpalvaRgb(0.34f, 0.25f, 0.15f), SpalvaRgb(0.56f, 0.44f, 0.28f), static_cast<float>(n));
+  s = Daug(s, 0.93 + 0.14 * Triuksmas(u, v, 64, 5));
+  // Patches of dry grass.
+  const double zole = Lygu(0.56, 0.68, Fbm(u, v, 3, 4, 37));
+  if (zole > 0) {
+    const double smulkus = Triuksmas(u, v, 128, 41);
+    const Spalva z = Maisyti(SpalvaRgb(0.27f, 0.36f, 0.13f), SpalvaRgb(0.44f, 0.52f, 0.22f),
+                             static_cast<float>(smulkus));
+    s = Maisyti(s, z, static_cast<float>(zole * (0.55 + 0.45 * Lygu(0.3, 0.7, smulkus))));
+  }
+  // Pebbles, one chance in each cell of an 8 by 8 grid; the grid wraps with the tile.
+  const int tinklas = 8;
+  const double gx = u * tinklas, gy = v * tinklas;
+  const int cx = static_cast<int>(std::floor(gx)), cy = static_cast<int>(std::floor(gy));
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      const int kx = cx + dx, ky = cy + dy;
+      const uint32_t h = Maisa(static_cast<uint32_t>(((kx % tinklas) + tinklas) % tinklas) * 31U +
+                               static_cast<uint32_t>(((ky % tinklas) + tinklas) % tinklas) * 977U + 5U);
+      if ((h & 255) > 90) continue;
+      const double px = kx + 0.2 + 0.6 * ((h >> 8) & 255) / 255.0;
+      const double py = ky + 0.2 + 0.6 * ((h >> 16) & 255) / 255.0;
+      const double r = 0.08 + 0.08 * ((h >> 24) & 255) / 255.0;
+      const double ex = (gx - px) / r, ey = (gy - py) / (r * 0.8);
+      const double d2 = ex * ex + ey * ey;
+      if (d2 < 1.6) {
+        // A soft shadow to the lower right, then the stone lit from the upper left.
+        const double sx = (gx - px - r * 0.25) / r, sy = (gy - py + r * 0.25) / (r * 0.8);
+        if (sx * sx + sy * sy < 1.3) s = Daug(s, 0.8);
+      }
+      if (d2 < 1) {
+        const double sviesa = 0.8 + 0.35 * (-ex + ey) * 0.5 + 0.15 * (1 - d2);
+        const float pilka = static_cast<float>(0.45 + 0.2 * ((h >> 4) & 15) / 15.0);
+        s = Daug(SpalvaRgb(pilka, pilka * 0.95f, pilka * 0.88f), sviesa);
+      }
+    }
+  }
+  s.a = 1;
+  return s;
+}
+
+Spalva PlytuRastas(double u, double v) {
+  const int eiles = 4;
+  const double y = v * eiles;
+  const int eile = static_cast<int>(std::floor(y));
+  const double fy = y - eile;
+  const double x = u * 2 + ((eile & 1) ? 0.5 : 0.0);
+  const int stulpelis = static_cast<int>(std::floor(x));
+  const double fx = x - stulpelis;
+  const uint32_t id = Maisa(static_cast<uint32_t>(((eile % eiles) + eiles) % eiles) * 7919U +
+                            static_cast<uint32_t>(((stulpelis % 2) + 2) % 2) * 104729U + 3U);
+  // Distances to the brick's edges in pixels of a 128-pixel tile.
+  const double kaire = fx * 64, desine = (1 - fx) * 64, apacia = fy * 32, virsus = (1 - fy) * 32;
+  const double e = std::min(std::min(kaire, desine), std::min(apacia, virsus));
+  const double smulkus = Triuksmas(u, v, 64, 71);
+  if (e < 2.2) {
+    Spalva s = Daug(SpalvaRgb(0.60f, 0.57f, 0.51f), 0.8 + 0.3 * smulkus);
+    if (e < 2.2 && virsus < 2.2) s = Daug(s, 0.75);  // shadow under the brick above
+    return s;
+  }
+  const double t = (id & 255) / 255.0;
+  Spalva s = Maisyti(SpalvaRgb(0.50f, 0.19f, 0.13f), SpalvaRgb(0.68f, 0.29f, 0.19f), static_cast<float>(t));
+  if (((id >> 8) & 7) == 0) s = Maisyti(s, SpalvaRgb(0.35f, 0.22f, 0.18f), 0.6f);  // a burnt one
+  s = Daug(s, 0.82 + 0.3 * Fbm(u, v, 8, 4, 91) + 0.08 * (smulkus - 0.5));
+  if (Triuksmas(u, v, 32, 123 + (id & 7)) > 0.78) s = Daug(s, 0.78);  // chips
+  const double bevel = 5.0;
+  if (e - 2.2 < bevel) {
+    const double k = 1 - (e - 2.2) / bevel;
+    double sviesa = 0;
+    if (e == virsus) sviesa = 0.45;
+    else if (e == kaire) sviesa = 0.25;
+    else if (e == apacia) sviesa = -0.45;
+    else sviesa = -0.3;
+    s = Daug(s, 1 + sviesa * k * k);
+  }
+  s.a = 1;
+  return s;
+}
+
+Spalva Korpusas(double x, double y, const ArmijosSpalvos& a) {
+  Spalva rez{0, 0, 0, 0};
+  // Tracks.
+  for (int puse = -1; puse <= 1; puse += 2) {
+    const double cx = puse * 8.9;
+    const double d = Dezes(x, y, cx, 0, 2.6, 11.5, 1.0);
+    if (d < 0) {
+      const double t = std::fmod(y + 24, 2.0);
+      double k = 0.2 + 0.07 * std::cos((x - cx) / 2.6 * PI / 2);
+      if (t < 0.75) k *= 0.45;
+      rez = (d > -0.45) ? kKontura : SpalvaRgb(static_cast<float>(k), static_cast<float>(k * 0.97),
+                                               static_cast<float>(k * 0.9));
+    }
+  }
+  // Body.
+  const double d = Dezes(x, y, 0, 0.3, 7.0, 10.6, 1.8);
+  if (d < 0) {
+    if (d > -0.5) return kKontura;
+    Spalva s = a.pagrindine;
+    // The bevel's normal, from the nearer edge.
+    const double ax = 7.0 - std::fabs(x), ay = 10.6 - std::fabs(y - 0.3);
+    double nx = 0, ny = 0;
+    if (ax < ay)
+      nx = x > 0 ? 1 : -1;
+    else
+      ny = y > 0.3 ? 1 : -1;
+    s = Apvadas(s, -d, 2.0, nx, ny);
+    // Engine deck with its grille at the back.
+    if (y > -9.6 && y < -5.2 && std::fabs(x) < 4.8) {
+      s = Daug(s, 0.78);
+      if (std::fmod(x + 24, 1.2) < 0.5) s = Daug(s, 0.6);
+    }
+    // The seam of the front plate, and two headlights.
+    if (y > 7.2 && y < 7.7) s = Daug(s, 0.7);
+    if (Ratas(x, y, -5.1, 9.6, 0.85) < 0 || Ratas(x, y, 5.1, 9.6, 0.85) < 0) s = SpalvaRgb(0.95f, 0.9f, 0.6f);
+    s.a = 1;
+    return s;
+  }
+  return rez;
+}
+
+Spalva Bokstelis(double x, double y, const ArmijosSpalvos& a) {
+  Spalva rez{0, 0, 0, 0};
+  // Barrel and muzzle brake, under the turret body.
+  const double vamzdis = Dezes(x, y, 0, 3.5, 1.05, 9.0, 0.3);
+  const double galas = Dezes(x, y, 0, 12.4, 1.65, 1.2, 0.4);
+  const double dv = std::min(vamzdis, galas);
+  if (dv < 0) {
+    if (dv > -0.4) {
+      rez = kKontura;
+    } else {
+      const double plotis = galas < 0 ? 1.65 : 1.05;
+      const double l = 1 - (x / plotis) * (x / plotis);
+      rez = Daug(a.vamzdis, 0.7 + 0.7 * l - 0.25 * (x / plotis));
+      rez.a = 1;
+    }
+  }
+  const double db = std::min(Ratas(x, y, 0, -7.4, 5.9), Dezes(x, y, 0, -6.2, 5.4, 4.4, 2.2));
+  if (db < 0) {
+    if (db > -0.5) return kKontura;
+    const double nx = x / 6.0, ny = (y + 7) / 6.0;
+    Spalva s = Daug(a.pagrindine, 1.08 + 0.28 * (-nx + ny) * 0.7071);
+    s = Apvadas(s, -db, 1.4, nx, ny);
+    // Commander's hatch.
+    const double dl = Ratas(x, y, -2.0, -9.0, 1.8);
+    if (dl < 0) s = (dl > -0.45) ? Daug(a.pagrindine, 0.5) : Daug(a.pagrindine, 0.95 + 0.2 * (y + 9.0) / 1.8);
+    // The army's flag.
+    if (x > 1.6 && x < 4.6 && y > -12.2 && y < -8.6) {
+      const int juosta = std::clamp(static_cast<int>((-8.6 - y) / 1.2), 0, 2);
+      s = a.zenklas[juosta];
+    }
+    s.a = 1;
+    return s;
+  }
+  return rez;
+}
+
+Spalva Sviedinys(double x, double y) {
+  const double langas = (1 - Lygu(3.6, 5.0, std::fabs(x))) * (1 - Lygu(8.6, 10.0, std::fabs(y)));
+  Spalva rez{1, 0.45f, 0.1f, 0};
+  // Glowing trail behind the shell.
+  if (y < 4 && y > -9.8) {
+    const double k = (y + 9.8) / 13.8;
+    const double w = 0.3 + 1.3 * k;
+    rez = SpalvaRgb(1, 0.42f, 0.08f, static_cast<float>(0.75 * k * std::exp(-(x / w) * (x / w))));
+  }
+  const double g = std::exp(-((x / 2.6) * (x / 2.6) + ((y - 4.5) / 4.2) * ((y - 4.5) / 4.2)));
+  rez = Uzdeti(rez, SpalvaRgb(1, 0.65f, 0.2f, static_cast<float>(g * 0.85)));
+  const double ex = x / 1.45, ey = (y - 5.2) / 3.0;
+  const double e2 = ex * ex + ey * ey;
+  if (e2 < 1) rez = Uzdeti(rez, SpalvaRgb(1, 0.97f, 0.8f, static_cast<float>(Lygu(1.0, 0.6, e2))));
+  rez.a = static_cast<float>(rez.a * langas);
+  return rez;
+}
+
+KSritis Posritis(const KSritis& sr, double x0, double y0, double x1, double y1) {
+  return KSritis{sr.x0 + x0 * sr.SkaleX(), sr.y0 + y0 * sr.SkaleY(), sr.x0 + x1 * sr.SkaleX(),
+                 sr.y0 + y1 * sr.SkaleY(), x1 - x0, y1 - y0};
+}
+
+void PiestiTanka(KDrobe& d, const KSritis& sr, double cx, double cy, double m, double korpusoKampas,
+                 double bokstoKampas, const ArmijosSpalvos& a, bool sudauzytas) {
+  ArmijosSpalvos sp = a;
+  if (sudauzytas) {
+    auto Apdegti = [](Spalva s) {
+      const float p = (s.r + s.g + s.b) / 3;
+      return Daug(Maisyti(s, SpalvaRgb(p, p, p), 0.7f), 0.45);
+    };
+    sp.pagrindine = Apdegti(sp.pagrindine);
+    sp.vamzdis = Apdegti(sp.vamzdis);
+    for (Spalva& z : sp.zenklas) z = Apdegti(z);
+  }
+  const double spindulys = 24 * m;
+  const KSritis p = Posritis(sr, cx - spindulys, cy - spindulys, cx + spindulys, cy + spindulys);
+  const double kk = korpusoKampas * PI / 180, kb = bokstoKampas * PI / 180;
+  d.Piesti(p, 3, [&](double vx, double vy) {
+    const double x = (vx - spindulys) / m, y = (vy - spindulys) / m;
+    Spalva s{0, 0, 0, 0};
+    // A soft shadow cast to the lower right.
+    const double sx = x - 1.6, sy = y + 1.6;
+    const double hx = std::cos(kk) * sx + std::sin(kk) * sy, hy = -std::sin(kk) * sx + std::cos(kk) * sy;
+    const double sd = Dezes(hx, hy, 0, 0, 11.5, 11.8, 2.5);
+    s = SpalvaRgb(0, 0, 0, static_cast<float>(0.45 * (1 - Lygu(-1.5, 1.5, sd))));
+    const double kx = std::cos(kk) * x + std::sin(kk) * y, ky = -std::sin(kk) * x + std::cos(kk) * y;
+    if (std::fabs(kx) <= 12 && std::fabs(ky) <= 12) s = Uzdeti(s, Korpusas(kx, ky, sp));
+    const double bx = std::cos(kb) * x + std::sin(kb) * y, by = -std::sin(kb) * x + std::cos(kb) * y - 7;
+    if (std::fabs(bx) <= 7 && std::fabs(by) <= 14) s = Uzdeti(s, Bokstelis(bx, by, sp));
+    return s;
+  });
+}

@@ -1,0 +1,84 @@
+// Writes the game's data folder and its settings file: every picture, sample and
+// the music, made here from code, the same bytes on every run.
+//   tankai_duomenys <output folder>   (writes <folder>/duomenys/* and <folder>/settings.cfg)
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "Garsai.h"
+#include "KRaides.h"
+#include "Muzika.h"
+#include "Paveikslai.h"
+
+namespace {
+
+bool Irasyti(const KDrobe& d, const std::filesystem::path& kelias, bool suAlfa) {
+  if (d.RasytiTga(kelias.string(), suAlfa)) return true;
+  std::fprintf(stderr, "Nepavyko irasyti %s\n", kelias.string().c_str());
+  return false;
+}
+
+bool IrasytiNustatymus(const std::filesystem::path& kelias) {
+  std::FILE* f = std::fopen(kelias.string().c_str(), "wb");
+  if (!f) return false;
+  const char tekstas[] =
+      "/ Tankai: lango nustatymai\n"
+      "pavad = Tankai\n"
+      "class = TankaiLangas\n"
+      "dydis = 800, 600\n"
+      "poz = 0, 0\n"
+      "fullscr = 0\n"
+      "bpp = 32\n"
+      "z_bpp = 24\n"
+      "fps = 60\n"
+      "v-sync = 1\n"
+      "kalba = LT\n";
+  const bool gerai = std::fwrite(tekstas, 1, sizeof tekstas - 1, f) == sizeof tekstas - 1;
+  return std::fclose(f) == 0 && gerai;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "Naudojimas: %s <aplankas>\n", argv[0]);
+    return 2;
+  }
+  namespace fs = std::filesystem;
+  const fs::path virsus = argv[1];
+  const fs::path aplankas = virsus / "duomenys";
+  std::error_code klaida;
+  fs::create_directories(aplankas, klaida);
+  if (klaida) {
+    std::fprintf(stderr, "Nepavyko sukurti %s: %s\n", aplankas.string().c_str(), klaida.message().c_str());
+    return 1;
+  }
+
+  KRaides pusjuodis, paprastas;
+  if (!pusjuodis.Atidaryti("DejaVu Sans:style=Bold", "DejaVu Sans") ||
+      !paprastas.Atidaryti("DejaVu Sans:style=Book", "DejaVu Sans"))
+    return 1;
+
+  bool gerai = true;
+  gerai &= Irasyti(ZemesTekstura(), aplankas / "zeme.tga", false);
+  gerai &= Irasyti(SienosTekstura(), aplankas / "siena.tga", false);
+  gerai &= Irasyti(ArmijosLapas(LietuvosSpalvos()), aplankas / "LT.tga", true);
+  gerai &= Irasyti(ArmijosLapas(RusijosSpalvos()), aplankas / "RU.tga", true);
+  gerai &= Irasyti(RodyklesTekstura(), aplankas / "rodykle.tga", true);
+  gerai &= Irasyti(IntroPaveikslas(pusjuodis, paprastas), aplankas / "intro.tga", true);
+  gerai &= Irasyti(PagalbosPaveikslas(pusjuodis, paprastas), aplankas / "pagalba.tga", true);
+  gerai &= Irasyti(MeniuPunktai(pusjuodis), aplankas / "meniu.tga", true);
+  gerai &= Irasyti(MeniuPaveikslai(pusjuodis, paprastas), aplankas / "meniuPav.tga", false);
+
+  gerai &= Garsai::RasytiWav((aplankas / "suvis.wav").string(), Garsai::Suvis(), 1, Garsai::DAZNIS);
+  gerai &= Garsai::RasytiWav((aplankas / "sprogimas.wav").string(), Garsai::Sprogimas(), 1, Garsai::DAZNIS);
+  gerai &= Garsai::RasytiWav((aplankas / "spaud.wav").string(), Garsai::Spaudimas(), 1, Garsai::DAZNIS);
+  gerai &= Muzika::RasytiOgg((aplankas / "muzika.ogg").string(), Muzika::Kurti(), Muzika::DAZNIS);
+
+  gerai &= IrasytiNustatymus(virsus / "settings.cfg");
+  if (!gerai) {
+    std::fprintf(stderr, "Duomenys sukurti ne visi\n");
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,32 @@
+#include "ui/KPrimityvai.h"
+
+#include "platform/Platforma.h"
+
+uint32_t KPrimityvai::kvadratas = 0;
+
+void KPrimityvai::Sukurti() {
+  kvadratas = glGenLists(1);
+  glNewList(kvadratas, GL_COMPILE);
+  glBegin(GL_QUADS);
+  glNormal3f(0.0f, 0.0f, 1.0f);
+  // Counter-clockwise with y up, so back-face culling keeps it.
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex3f(0.0f, 0.0f, 0.0f);
+  glTexCoord2f(1.0f, 0.0f);
+  glVertex3f(1.0f, 0.0f, 0.0f);
+  glTexCoord2f(1.0f, 1.0f);
+  glVertex3f(1.0f, 1.0f, 0.0f);
+  glTexCoord2f(0.0f, 1.0f);
+  glVertex3f(0.0f, 1.0f, 0.0f);
+  glEnd();
+  glEndList();
+}
+
+void KPrimityvai::Naikinti() { glDeleteLists(kvadratas, 1); }
+
+void KPrimityvai::Kvadratas(float s) {
+  glPushMatrix();
+  glScalef(s, s, 1.0f);
+  glCallList(kvadratas);
+  glPopMatrix();
+}

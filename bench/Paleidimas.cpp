@@ -140,8 +140,20 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 2;
   }
-  std::string zaidimas = argv[1], bazinis = argv[2];
-  matuoklis = argv[3];
+  // Absolute paths: the programs run in the data folder, and the loader resolves a
+  // relative preload against the child's working folder.
+  std::string keliai[3];
+  for (int i = 0; i < 3; ++i) {
+    char* k = realpath(argv[i + 1], nullptr);
+    if (!k) {
+      std::fprintf(stderr, "no such file: %s\n", argv[i + 1]);
+      return 2;
+    }
+    keliai[i] = k;
+    std::free(k);
+  }
+  std::string zaidimas = keliai[0], bazinis = keliai[1];
+  matuoklis = keliai[2];
   int kartai = argc > 5 ? std::atoi(argv[5]) : 9;
   if (kartai < 1) kartai = 1;
   if (chdir(argv[4]) != 0) {

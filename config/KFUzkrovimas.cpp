@@ -51,7 +51,12 @@ void KFUzkrovimas::Ieskoti(const char* aplankas, const char* pletinys) {
     std::error_code ec;
     fs::directory_iterator it(ilgis ? fs::path(aplankas) : fs::path("."), ec);
     for (const fs::directory_iterator galas; !ec && it != galas; it.increment(ec)) {
-      const std::string vardas = it->path().filename().string();
+      std::string vardas;
+      try {
+        vardas = it->path().filename().string();
+      } catch (...) {
+        continue;  // a name this system's narrow text cannot hold is not one we can open
+      }
       if (!Tinka(vardas, pletinys)) continue;
       if (kiekis >= RIBA) {
         ZurnalasF("Aplanke '%s' per daug failu su pletiniu '.%s', maksimalus skaicius yra %d",
@@ -63,7 +68,7 @@ void KFUzkrovimas::Ieskoti(const char* aplankas, const char* pletinys) {
       keliai[kiekis++] = kelias;
     }
   } catch (...) {
-    // A name the system cannot convert, or no memory: keep what was stored so far.
+    // Out of memory: keep what was stored so far.
   }
   uzpildyta = kiekis > 0;
 }

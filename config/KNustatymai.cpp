@@ -170,8 +170,14 @@ void KNustatymai::Skaityti(const char* failas) {
     if (!failoVardas) return;
   }
 
-  std::error_code ec;
-  std::FILE* f = std::filesystem::is_directory(failoVardas, ec) ? nullptr : std::fopen(failoVardas, "rb");
+  // A folder opens as a file on some systems; it is no settings file on any of them.
+  bool aplankas = false;
+  try {
+    std::error_code ec;
+    aplankas = std::filesystem::is_directory(failoVardas, ec);
+  } catch (...) {
+  }
+  std::FILE* f = aplankas ? nullptr : std::fopen(failoVardas, "rb");
   if (!f) {
     ZurnalasF("Nerastas nustatymu failas %s, naudojami standartiniai", failoVardas);
     return;

@@ -6,6 +6,7 @@
 #include "app/Globalai.h"
 #include "config/KNustatymai.h"
 #include "core/Zurnalas.h"
+#include "gfx/KadruRitmas.h"
 
 bool langasUzdaromas = false;
 
@@ -206,7 +207,19 @@ void KLangas::Atnaujinti() {
   }
 }
 
-void KLangas::Sukeisti() { SwapBuffers(dc); }
+#ifdef _WIN32
+namespace {
+KadruRitmas kadruRitmas;
+}  // namespace
+#endif
+
+void KLangas::Sukeisti() {
+  SwapBuffers(dc);
+#ifdef _WIN32
+  // Software GL and Wine ignore the swap interval: keep the loop at the display's pace.
+  kadruRitmas.Palaukti();
+#endif
+}
 
 void KLangas::Naikinti() {
   if (visoEkrano) ChangeDisplaySettingsA(nullptr, 0);

@@ -13,7 +13,9 @@ void KadruRitmas::Sukurti(double daznis) {
   static bool tikslus = false;
   if (!tikslus) tikslus = timeBeginPeriod(1) == TIMERR_NOERROR;
 #endif
-  periodas = std::chrono::duration_cast<Laikrodis::duration>(std::chrono::duration<double>(1.0 / daznis));
+  // A little shorter than the frame: where the swap does wait for the retrace, the
+  // deadline then always lies behind it and this never sleeps.
+  periodas = std::chrono::duration_cast<Laikrodis::duration>(std::chrono::duration<double>(1.0 / (daznis * 1.02)));
   kitas = Laikrodis::now() + periodas;
 }
 

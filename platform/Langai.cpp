@@ -236,9 +236,11 @@ LONG ChangeDisplaySettingsExA(LPCSTR irenginys, DEVMODEA* rez, HWND, DWORD velia
   int ekranas = EkranoIndeksas(irenginys);
   if (ekranas < 0) return DISP_CHANGE_BADPARAM;
   int kiek = SDL_GetNumDisplayModes(ekranas);
-  for (int i = 0; i < kiek; ++i) {
+  // The desktop mode first: some drivers (offscreen) list only an empty record.
+  for (int i = -1; i < kiek; ++i) {
     SDL_DisplayMode m;
-    if (SDL_GetDisplayMode(ekranas, i, &m) != 0) continue;
+    if ((i < 0 ? SDL_GetDesktopDisplayMode(ekranas, &m) : SDL_GetDisplayMode(ekranas, i, &m)) != 0) continue;
+    if (m.w <= 0 || m.h <= 0) continue;
     if ((rez->dmFields & DM_PELSWIDTH) && m.w != static_cast<int>(rez->dmPelsWidth)) continue;
     if ((rez->dmFields & DM_PELSHEIGHT) && m.h != static_cast<int>(rez->dmPelsHeight)) continue;
     if ((rez->dmFields & DM_BITSPERPEL) && !SpalvosTinka(rez->dmBitsPerPel, m.format)) continue;

@@ -46,7 +46,8 @@ bool Sugadinta(const char* operacija) {
 bool PranesimaiIrasomi() { return irasyti; }
 
 void IrasytiPranesima(const char* tekstas, const char* antraste, UINT tipas) {
-  pranesimai.push_back({tekstas, antraste, tipas});
+  pranesimai.push_back({tekstas, antraste, tipas, LanguKiekis(), GlKontekstuKiekis(), KlasiuKiekis(),
+                        Rezimas().perjungtas});
 }
 
 }  // namespace platforma

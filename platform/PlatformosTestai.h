@@ -19,10 +19,16 @@ void TestaiSugadinti(const char* operacija, int kelintas = 1);
 void TestaiAtstatyti();  // clears every armed failure
 
 // Message boxes: recorded rather than shown while on.
+// Each record also notes what the layer held while the box was up, so a test can tell
+// whether a teardown came before or after it.
 struct TestuPranesimas {
   std::string tekstas;
   std::string antraste;
   UINT tipas;
+  int langu;
+  int glKontekstu;
+  int klasiu;
+  bool ekranasPerjungtas;
 };
 void TestaiIrasytiPranesimus(bool irasyti);
 const std::vector<TestuPranesimas>& TestaiPranesimai();

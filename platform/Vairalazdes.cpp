@@ -88,7 +88,7 @@ UINT joyGetNumDevs(void) { return UztikrintiVairalazdes() ? kIdu : 0; }
 
 MMRESULT joyGetPos(UINT id, JOYINFO* info) {
   if (!info || id >= kIdu) return JOYERR_PARMS;
-  if (!UztikrintiVairalazdes()) return JOYERR_UNPLUGGED;
+  if (!UztikrintiVairalazdes() || Sugadinta("joyGetPos")) return JOYERR_UNPLUGGED;
   SDL_JoystickUpdate();
   SDL_Joystick* j = Atidaryti(id);
   if (!j) return JOYERR_UNPLUGGED;
@@ -134,7 +134,7 @@ MMRESULT joyGetDevCapsA(uintptr_t id, JOYCAPSA* caps, UINT dydis) {
 
 MMRESULT joyGetPosEx(UINT id, JOYINFOEX* info) {
   if (!info || info->dwSize != sizeof(JOYINFOEX) || id >= kIdu) return JOYERR_PARMS;
-  if (!UztikrintiVairalazdes()) return JOYERR_UNPLUGGED;
+  if (!UztikrintiVairalazdes() || Sugadinta("joyGetPosEx")) return JOYERR_UNPLUGGED;
   SDL_JoystickUpdate();
   SDL_Joystick* j = Atidaryti(id);
   if (!j) return JOYERR_UNPLUGGED;

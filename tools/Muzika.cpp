@@ -154,7 +154,8 @@ std::vector<float> Bugnas(uint32_t seka) {
     faze += 2 * PI * (48 + 120 * std::exp(-s * 32)) / DAZNIS;
     double x = std::sin(faze) * std::exp(-s * 8);
     if (s < 0.003) x += t.Kitas() * 0.4 * (1 - s / 0.003);
-    v[i] = static_cast<float>(std::tanh(x * 1.5));
+    // A half-millisecond rise: the beater's click without a hard edge.
+    v[i] = static_cast<float>(std::tanh(x * 1.5) * std::min(1.0, s / 0.0005));
   }
   return v;
 }

@@ -24,7 +24,6 @@ bool IrasytiNustatymus(const std::filesystem::path& kelias) {
   const char tekstas[] =
       "/ Tankai: lango nustatymai\n"
       "pavad = Tankai\n"
-      "class = TankaiLangas\n"
       "dydis = 800, 600\n"
       "poz = 0, 0\n"
       "fullscr = 0\n"
@@ -32,7 +31,8 @@ bool IrasytiNustatymus(const std::filesystem::path& kelias) {
       "z_bpp = 24\n"
       "fps = 60\n"
       "v-sync = 1\n"
-      "kalba = LT\n";
+      "kalba = LT\n"
+      "class = TankaiLangas\n";
   const bool gerai = std::fwrite(tekstas, 1, sizeof tekstas - 1, f) == sizeof tekstas - 1;
   return std::fclose(f) == 0 && gerai;
 }

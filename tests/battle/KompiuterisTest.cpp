@@ -64,6 +64,7 @@ TEST_F(Kompiuteris, DraugasArPriesasPagalRiba5) {
     KTankas& m = Numeriu(a.matomas);
     Perkelti(s, 3, 7);
     Perkelti(m, 9, 7);
+    s.priesasMatomas = false;  // a look only ever sets it
     s.Zvalgyti(1, 0);
     EXPECT_EQ(s.matomasLangelis, a.matomas);
     EXPECT_EQ(s.priesasMatomas, a.priesas) << a.stebi << " sees " << a.matomas;
@@ -102,13 +103,16 @@ TEST_F(Kompiuteris, VelesnisZvilgsnisPerrasoKampa) {
   Lang(10, 8) = 0;
   Perkelti(P(1), 10, 9);
   t.uztaisymas = 5;
+  t.bokstelioKampas = 225;  // far from both, so no shot clears the sighting
   t.KompiuterioZingsnis();
   EXPECT_TRUE(t.priesasMatomas);
   EXPECT_EQ(t.tikslinisKampas, 0);
+  EXPECT_FALSE(t.sovinysSkrenda);
   // With the one above gone, the left one stands.
   Pasalinti(P(1));
   Lang(10, 9) = -1;
   t.KompiuterioZingsnis();
+  EXPECT_TRUE(t.priesasMatomas);
   EXPECT_EQ(t.tikslinisKampas, 90);
 }
 

@@ -242,6 +242,7 @@ TEST_F(Musis, BokstelisIrSuvis) {
   klaviatura.busenos['A'] = KLAVISAS_ATLEISTAS;
   for (int i = 0; i < 5; ++i) Kadras();
   EXPECT_FLOAT_EQ(t.bokstelioKampas, 5);
+  klaviatura.busenos['D'] = KLAVISAS_ATLEISTAS;
   // Space is read while held; the shell leaves once the tank has reloaded.
   laikmatis.KadroLaikas = 0.5f;
   t.uztaisymas = 0;

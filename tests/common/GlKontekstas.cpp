@@ -44,7 +44,6 @@ void UztikrintiGlKonteksta() {
 std::vector<unsigned char> SkaitytiPikselius(int x, int y, int w, int h) {
   std::vector<unsigned char> taskai(static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadBuffer(GL_BACK);
   glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, taskai.data());
   return taskai;
 }
@@ -52,7 +51,6 @@ std::vector<unsigned char> SkaitytiPikselius(int x, int y, int w, int h) {
 std::array<unsigned char, 4> SkaitytiPikseli(int x, int y) {
   std::array<unsigned char, 4> p{};
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadBuffer(GL_BACK);
   glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
   return p;
 }

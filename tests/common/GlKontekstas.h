@@ -9,7 +9,7 @@
 // builds the unit quad. Aborts the test program when no context can be made.
 void UztikrintiGlKonteksta();
 
-// RGBA bytes of the back buffer, rows from the bottom (GL order), w * h * 4 bytes.
+// RGBA bytes of the buffer drawn to (the back buffer; a headless surface has only one), rows from the bottom (GL order), w * h * 4 bytes.
 std::vector<unsigned char> SkaitytiPikselius(int x, int y, int w, int h);
 // One pixel of the back buffer, window coordinates with y up.
 std::array<unsigned char, 4> SkaitytiPikseli(int x, int y);

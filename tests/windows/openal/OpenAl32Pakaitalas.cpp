@@ -711,12 +711,13 @@ void AL_APIENTRY alSourceUnqueueBuffers(ALuint source, ALsizei nb, ALuint* buffe
   if (s == nullptr) return;
   if (nb < 0 || (nb > 0 && buffers == nullptr)) { Klaida(AL_INVALID_VALUE); return; }
   if (s->tipas != AL_STREAMING && nb > 0) { Klaida(AL_INVALID_VALUE); return; }
-  bool stovi = s->busena == AL_STOPPED || s->busena == AL_INITIAL;
-  ALint apdoroti = stovi ? ALint(s->eile.size()) : Apdoroti(*s);
+  // A stopped source has heard all its buffers; one not yet played, none.
+  ALint apdoroti = Apdoroti(*s);
   if (nb > apdoroti) { Klaida(AL_INVALID_VALUE); return; }
+  bool skamba = s->busena == AL_PLAYING || s->busena == AL_PAUSED;
   for (ALsizei i = 0; i < nb; ++i) {
     buffers[i] = s->eile.front();
-    if (!stovi) s->nuimta += BuferioTrukme(buffers[i]);
+    if (skamba) s->nuimta += BuferioTrukme(buffers[i]);
     s->eile.pop_front();
   }
   if (s->eile.empty()) s->tipas = AL_UNDETERMINED;

@@ -1,0 +1,144 @@
+// The whole program driven frame by frame: the real start-up from the build folder's
+// settings and data, key events through the window's message queue, the main loop's
+// passes, and the shutdown.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/Globalai.h"
+#include "app/Programa.h"
+#include "platform/PlatformosTestai.h"
+#include "ui/KPrimityvai.h"
+
+namespace {
+
+class Programa : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestaiBeEkrano();
+    TestaiIrasytiPranesimus(true);
+    // A fresh program's scalars, for runs of several tests in one process.
+    KTankas::NuliuotiNumeracija();
+    busena = BUSENA_INTRO;
+    baigti = false;
+    langasUzdaromas = false;
+    ASSERT_TRUE(Paleisti());
+  }
+  void TearDown() override {
+    if (langas.sukurtas) Uzdaryti();
+  }
+  // One key stroke: down in one frame, up in the next.
+  void Spausti(const char* klavisas) {
+    ASSERT_TRUE(TestaiKlavisas(langas.langas, klavisas, true));
+    Kadras();
+    ASSERT_TRUE(TestaiKlavisas(langas.langas, klavisas, false));
+    Kadras();
+  }
+};
+
+TEST_F(Programa, StartUpPreparesEveryPieceInOrder) {
+  EXPECT_TRUE(langas.sukurtas);
+  EXPECT_EQ(nustatymai.plotis, 800);  // the build folder's settings file
+  EXPECT_EQ(nustatymai.aukstis, 600);
+  EXPECT_NE(KPrimityvai::kvadratas, 0u);
+  EXPECT_TRUE(sriftas.sukurtas);
+  // Every picture of the data folder became a texture that the screens found.
+  EXPECT_EQ(teksturos.kiekis, 9);
+  EXPECT_NE(intro.tekstura, 0u);
+  EXPECT_NE(pagalba.tekstura, 0u);
+  EXPECT_NE(meniu.punktuTekstura, 0u);
+  EXPECT_NE(meniu.paveiksloTekstura, 0u);
+  EXPECT_NE(rodykle.tekstura, 0u);
+  EXPECT_NE(zemelapis.zemesTekstura, 0u);
+  EXPECT_NE(zemelapis.sienosTekstura, 0u);
+  // The first battle is laid out: numbers 1..5 on row 0, 6..15 on row 14.
+  EXPECT_EQ(dabartinisZemelapis, &zemelapis);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(zemelapis.Langelis(8 + i, 0), 1 + i);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(zemelapis.Langelis(5 + i, 14), 6 + i);
+  EXPECT_EQ(dabartinisTankas, &zaidejoArmija.tankai[0]);
+  EXPECT_FALSE(dabartinisTankas->kompiuteris);
+  EXPECT_EQ(busena, BUSENA_INTRO);
+  // The final tick keeps the loading time out of the first frame.
+  Kadras();
+  EXPECT_LT(laikmatis.KadroLaikas, 0.5f);
+}
+
+TEST_F(Programa, KeysTravelFromTheQueueThroughEveryState) {
+  Kadras();
+  EXPECT_EQ(busena, BUSENA_INTRO);
+  Spausti("Space");
+  EXPECT_EQ(busena, BUSENA_MENIU);
+  Spausti("Down");
+  EXPECT_EQ(meniu.pasirinkimas, 1);
+  Spausti("Return");
+  EXPECT_EQ(busena, BUSENA_PAGALBA);
+  EXPECT_TRUE(pagalba.rodoma);
+  Spausti("Return");
+  EXPECT_EQ(busena, BUSENA_MENIU);
+  EXPECT_FALSE(pagalba.rodoma);
+  Spausti("Up");
+  Spausti("Return");
+  EXPECT_EQ(busena, BUSENA_MUSIS);
+  // Holding Up drives the current tank; a step takes 0.625 s of frames.
+  const float y0 = dabartinisTankas->pozicija.y;
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "Up", true));
+  Kadras();
+  const bool zingsnis = dabartinisTankas->juda;
+  for (int i = 0; i < 20; ++i) Kadras();
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "Up", false));
+  Kadras();
+  if (zingsnis) EXPECT_GT(dabartinisTankas->pozicija.y, y0);
+  else EXPECT_FLOAT_EQ(dabartinisTankas->pozicija.y, y0);  // a wall or a tank was in the way
+  Spausti("Escape");
+  EXPECT_EQ(busena, BUSENA_MENIU);
+  EXPECT_FALSE(meniu.baigta);
+  EXPECT_FALSE(baigti);
+  Spausti("Down");
+  Spausti("Down");
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "Return", true));
+  Kadras();
+  // The quit choice sets the flag in the frame that is still drawn and swapped.
+  EXPECT_EQ(busena, BUSENA_ISEITI);
+  EXPECT_TRUE(baigti);
+}
+
+TEST_F(Programa, HelpFollowsF1InEveryState) {
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "F1", true));
+  Kadras();
+  EXPECT_TRUE(pagalba.rodoma);
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "F1", false));
+  Kadras();
+  EXPECT_FALSE(pagalba.rodoma);
+  // Down and up within one pump: the frame sees only the release, the help never shows.
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "F1", true));
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "F1", false));
+  Kadras();
+  EXPECT_FALSE(pagalba.rodoma);
+  EXPECT_EQ(klaviatura.busenos[VK_F1], KLAVISAS_PAKELTAS);
+}
+
+TEST_F(Programa, ClosingTheWindowEndsTheLoopAfterThatFrame) {
+  Spausti("Space");
+  Spausti("Return");
+  ASSERT_EQ(busena, BUSENA_MUSIS);
+  EXPECT_FALSE(baigti);
+  ASSERT_TRUE(TestaiUzdaryti(langas.langas));
+  Kadras();
+  EXPECT_TRUE(langasUzdaromas);
+  EXPECT_TRUE(baigti);
+  EXPECT_TRUE(langas.sukurtas);  // the window stays until the shutdown
+  Uzdaryti();
+  EXPECT_FALSE(langas.sukurtas);
+  EXPECT_EQ(langas.rc, nullptr);
+  EXPECT_EQ(langas.langas, nullptr);
+  EXPECT_FALSE(garsai.atidarytas);
+  EXPECT_EQ(garsai.kiekis, 0);
+}
+
+TEST_F(Programa, ASystemQuitEndsTheLoop) {
+  ASSERT_TRUE(TestaiIseiti());
+  Kadras();
+  EXPECT_TRUE(baigti);
+}
+
+}  // namespace

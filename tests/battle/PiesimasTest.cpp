@@ -1,0 +1,238 @@
+// Drawing in a real (headless) GL context, checked by reading the pixels back.
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "app/Zaidimas.h"
+#include "gfx/GlBusena.h"
+#include "tests/battle/MusioAplinka.h"
+#include "tests/common/GlKontekstas.h"
+
+namespace {
+
+using Spalva = std::array<unsigned char, 4>;
+
+constexpr Spalva JUODA = {0, 0, 0, 255};
+constexpr Spalva RAUDONA = {255, 0, 0, 255};
+constexpr Spalva ZALIA = {0, 255, 0, 255};
+constexpr Spalva MELYNA = {0, 0, 255, 255};
+constexpr Spalva GELTONA = {255, 255, 0, 255};
+constexpr Spalva PILKA = {128, 128, 128, 255};
+
+// A texture of vertical bands: each band a colour up to (not including) its end texel.
+GLuint JuostuTekstura(int plotis, std::vector<std::pair<int, Spalva>> juostos) {
+  std::vector<unsigned char> taskai(static_cast<size_t>(plotis) * 4 * 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < plotis; ++x) {
+      Spalva s = JUODA;
+      for (const auto& j : juostos)
+        if (x < j.first) {
+          s = j.second;
+          break;
+        }
+      for (int k = 0; k < 4; ++k) taskai[(static_cast<size_t>(y) * plotis + x) * 4 + k] = s[k];
+    }
+  GLuint vardas = 0;
+  glGenTextures(1, &vardas);
+  glBindTexture(GL_TEXTURE_2D, vardas);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, plotis, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, taskai.data());
+  return vardas;
+}
+
+GLuint Vienspalve(Spalva s) { return JuostuTekstura(4, {{4, s}}); }
+
+bool Artima(const Spalva& a, const Spalva& b, int leidimas = 3) {
+  for (int k = 0; k < 3; ++k)
+    if (std::abs(a[k] - b[k]) > leidimas) return false;
+  return true;
+}
+
+std::string Tekstas(const Spalva& s) {
+  return "(" + std::to_string(s[0]) + "," + std::to_string(s[1]) + "," + std::to_string(s[2]) + ")";
+}
+
+class Piesimas : public MusioTestas {
+ protected:
+  void SetUp() override {
+    UztikrintiGlKonteksta();
+    MusioTestas::SetUp();
+    static GLuint zeme = Vienspalve(PILKA), siena = Vienspalve(RAUDONA);
+    // The army sheet: hull up to 0.445, turret to 0.71, gap, shell from 0.89.
+    static GLuint lapas = JuostuTekstura(200, {{89, RAUDONA}, {142, ZALIA}, {178, MELYNA}, {200, GELTONA}});
+    static GLuint rodykles = Vienspalve({255, 255, 255, 255});
+    zemelapis.zemesTekstura = zeme;
+    zemelapis.sienosTekstura = siena;
+    armijosLapas = lapas;
+    rodykle.tekstura = rodykles;
+    rodykle.alfa = 0;
+    for (int i = 0; i < zaidejoArmija.kiekis; ++i) Z(i).tekstura = lapas;
+    for (int i = 0; i < priesoArmija.kiekis; ++i) P(i).tekstura = lapas;
+    busena = BUSENA_MUSIS;
+    pagalba.alfa = 0;
+    pagalba.rodoma = false;
+    laikmatis.KadroLaikas = 0;
+  }
+
+  // A view pixel of map pixel (x, y): the battle is drawn translated by (25, 5).
+  static Spalva Zemelapyje(float x, float y) {
+    return SkaitytiPikseli(static_cast<int>(std::floor(25 + x)), static_cast<int>(std::floor(5 + y)));
+  }
+
+  GLuint armijosLapas = 0;
+};
+
+}  // namespace
+
+TEST_F(Piesimas, LangeliaiSuSavoTeksturomis) {
+  PaliktiTik({}, {});
+  for (int c = 0; c < 20; ++c)
+    for (int r = 0; r < 15; ++r) Lang(c, r) = ((c * 7 + r * 3) % 5 == 0) ? -1 : ((c + r) % 4 == 0 ? 9 : 0);
+  PiestiKadra();
+  int sienos = 0;
+  for (int c = 0; c < 20; ++c)
+    for (int r = 0; r < 15; ++r) {
+      const bool siena = Lang(c, r) == -1;
+      sienos += siena;
+      // Centre and a point near each corner: the cell is covered whole, by one texture.
+      const float kx[] = {0.5f, 0.05f, 0.95f, 0.05f, 0.95f}, ky[] = {0.5f, 0.05f, 0.05f, 0.95f, 0.95f};
+      for (int k = 0; k < 5; ++k) {
+        const Spalva p = Zemelapyje((c + kx[k]) * L, (r + ky[k]) * L);
+        ASSERT_TRUE(Artima(p, siena ? RAUDONA : PILKA)) << c << "," << r << " " << Tekstas(p);
+      }
+    }
+  EXPECT_GT(sienos, 30);
+  // Outside the 750 by 562.5 grid nothing is drawn.
+  const int uz[][2] = {{10, 300}, {24, 5}, {776, 300}, {400, 569}, {400, 3}, {790, 590}};
+  for (const auto& p : uz) EXPECT_TRUE(Artima(SkaitytiPikseli(p[0], p[1]), JUODA)) << p[0] << "," << p[1];
+  EXPECT_TRUE(Artima(SkaitytiPikseli(25, 5), PILKA) || Artima(SkaitytiPikseli(25, 5), RAUDONA));
+  EXPECT_TRUE(Artima(SkaitytiPikseli(774, 566), PILKA) || Artima(SkaitytiPikseli(774, 566), RAUDONA));
+}
+
+TEST_F(Piesimas, TankasIsLapoSriciu) {
+  PaliktiTik({0}, {0});
+  Uzmurinti();
+  for (auto& l : zemelapis.langeliai)
+    if (l < 0) l = 0;
+  KTankas& t = Z(0);
+  Perkelti(t, 4, 4);  // facing 0, turret 0
+  KTankas& e = P(0);
+  Perkelti(e, 12, 10);
+  e.kryptis = 2;
+  e.bokstelioKampas = 270;  // turret towards +x
+  PiestiKadra();
+  const KVektorius a = t.pozicija, b = e.pozicija;
+  struct {
+    const KVektorius* c;
+    float dx, dy;
+    Spalva tiketina;
+    const char* kas;
+  } taskai[] = {
+      {&a, -10, -10, RAUDONA, "hull corner"}, {&a, 10, 10, RAUDONA, "hull corner"},
+      {&a, 10, -10, RAUDONA, "hull corner"},  {&a, 0, 0, ZALIA, "turret over the hull"},
+      {&a, 0, 18, ZALIA, "turret ahead"},     {&a, 0, -6, ZALIA, "turret behind the pivot"},
+      {&a, 0, 23, PILKA, "past the barrel"},  {&a, 0, -10, RAUDONA, "hull behind the turret"},
+      {&a, 14, 0, PILKA, "beside the hull"},  {&a, -10, 16, PILKA, "beside the barrel"},
+      {&b, 18, 0, ZALIA, "turned turret"},    {&b, 0, 18, PILKA, "nothing where turret 0 would be"},
+      {&b, -10, 10, RAUDONA, "hull"},
+  };
+  for (const auto& p : taskai) {
+    const Spalva s = Zemelapyje(p.c->x + p.dx, p.c->y + p.dy);
+    EXPECT_TRUE(Artima(s, p.tiketina)) << p.kas << " at " << p.dx << "," << p.dy << ": " << Tekstas(s);
+  }
+  // A dead tank draws nothing.
+  Pasalinti(e);
+  PiestiKadra();
+  EXPECT_TRUE(Artima(Zemelapyje(b.x, b.y), PILKA));
+  EXPECT_TRUE(Artima(Zemelapyje(b.x + 18, b.y), PILKA));
+}
+
+TEST_F(Piesimas, Sovinys) {
+  PaliktiTik({0}, {});
+  KTankas& t = Z(0);
+  Perkelti(t, 2, 2);
+  t.sovinysSkrenda = true;
+  t.sovinys = KVektorius(400, 300, 0);
+  t.sovinioKampas = 0;
+  PiestiKadra();
+  EXPECT_TRUE(Artima(Zemelapyje(400, 300), GELTONA));
+  EXPECT_TRUE(Artima(Zemelapyje(400, 308), GELTONA));
+  EXPECT_TRUE(Artima(Zemelapyje(403, 300), GELTONA));
+  EXPECT_TRUE(Artima(Zemelapyje(408, 300), PILKA));
+  EXPECT_TRUE(Artima(Zemelapyje(400, 312), PILKA));
+  t.sovinioKampas = 90;  // lying across
+  PiestiKadra();
+  EXPECT_TRUE(Artima(Zemelapyje(408, 300), GELTONA));
+  EXPECT_TRUE(Artima(Zemelapyje(400, 308), PILKA));
+  // Over the edge of the grid the shell is still drawn.
+  t.sovinys = KVektorius(760, 300, 0);
+  PiestiKadra();
+  EXPECT_TRUE(Artima(Zemelapyje(760, 300), GELTONA));
+  t.sovinysSkrenda = false;
+  PiestiKadra();
+  EXPECT_TRUE(Artima(Zemelapyje(760, 300), JUODA));
+}
+
+TEST_F(Piesimas, ZymeklioBlyksnis) {
+  // Before any attachment nothing is drawn, though nothing is followed.
+  rodykle.sekama = nullptr;
+  rodykle.alfa = 0;
+  OrtoProjekcija(0, 0, 800, 600, 100.0f, -100.0f);
+  glEnable(GL_TEXTURE_2D);
+  glClear(GL_COLOR_BUFFER_BIT);
+  rodykle.Piesti();
+  EXPECT_TRUE(Artima(SkaitytiPikseli(0, 0), JUODA));
+
+  KVektorius kur(300, 200, 0);
+  rodykle.Priristi(kur);
+  laikmatis.KadroLaikas = 0.1f;
+  const float alfos[] = {0.5f, 1.0f, 2.0f / 3, 1.0f / 3};
+  for (int i = 0; i < 4; ++i) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    rodykle.Piesti();
+    EXPECT_NEAR(rodykle.alfa, alfos[i], 1e-4f) << i;
+    const float s = (i + 1) * 0.1f * 50 + 20;  // half the side
+    const int tiketina = static_cast<int>(std::lround(alfos[i] * 255));
+    const int x = static_cast<int>(kur.x), y = static_cast<int>(kur.y);
+    EXPECT_NEAR(SkaitytiPikseli(x, y)[0], tiketina, 3) << i;
+    EXPECT_NEAR(SkaitytiPikseli(static_cast<int>(x + s - 2), y)[0], tiketina, 3) << i;
+    EXPECT_NEAR(SkaitytiPikseli(x, static_cast<int>(y - s + 2))[0], tiketina, 3) << i;
+    EXPECT_EQ(SkaitytiPikseli(static_cast<int>(x + s + 2), y)[0], 0) << i;
+    EXPECT_EQ(SkaitytiPikseli(x, static_cast<int>(y - s - 3))[0], 0) << i;
+    // It follows the position it was attached to.
+    kur.x += 10;
+  }
+  glClear(GL_COLOR_BUFFER_BIT);
+  rodykle.Piesti();
+  EXPECT_LT(rodykle.alfa, 0.001f);
+  EXPECT_LE(SkaitytiPikseli(340, 200)[0], 1);
+  const float laikas = rodykle.laikas;
+  rodykle.Piesti();
+  EXPECT_EQ(rodykle.laikas, laikas);  // over: the time stands
+  // The colour is left opaque white for what follows.
+  GLfloat spalva[4];
+  glGetFloatv(GL_CURRENT_COLOR, spalva);
+  EXPECT_EQ(spalva[3], 1.0f);
+  // A new attachment restarts the flash.
+  rodykle.Priristi(kur);
+  rodykle.Piesti();
+  EXPECT_NEAR(rodykle.alfa, 0.5f, 1e-4f);
+}
+
+TEST_F(Piesimas, ZymeklisMusyjeVirsTanku) {
+  PaliktiTik({0}, {});
+  KTankas& t = Z(0);
+  Perkelti(t, 10, 7);
+  PasirinktiTanka(0);
+  laikmatis.KadroLaikas = 0.2f;  // alpha 1 at once
+  PiestiKadra();
+  // White over the tank's picture, in map space.
+  EXPECT_TRUE(Artima(Zemelapyje(t.pozicija.x, t.pozicija.y), {255, 255, 255, 255}));
+  EXPECT_TRUE(Artima(Zemelapyje(t.pozicija.x + 28, t.pozicija.y), {255, 255, 255, 255}));
+  laikmatis.KadroLaikas = 0.3f;
+  PiestiKadra();
+  EXPECT_TRUE(Artima(Zemelapyje(t.pozicija.x, t.pozicija.y), ZALIA));  // flash over, turret seen
+}

@@ -1,0 +1,361 @@
+// The data generator: same bytes on every run, and every file read by the game's own
+// loaders and accepted by the usual external tools.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "audio/KOgg.h"
+#include "audio/OpenAl.h"
+#include "audio/KWav.h"
+#include "config/KNustatymai.h"
+#include "gfx/KTga.h"
+#include "tests/common/ZurnaloGaudykle.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kFailai[] = {"zeme.tga",    "siena.tga",   "LT.tga",      "RU.tga",        "rodykle.tga",
+                               "intro.tga",   "pagalba.tga", "meniu.tga",   "meniuPav.tga",  "suvis.wav",
+                               "sprogimas.wav", "spaud.wav", "muzika.ogg"};
+
+std::vector<unsigned char> Skaityti(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return std::vector<unsigned char>(std::istreambuf_iterator<char>(f), {});
+}
+
+// Runs a command and returns its standard output; the exit status goes to `kodas`.
+std::string Isvestis(const std::string& komanda, int& kodas) {
+  std::string r;
+  FILE* p = popen(komanda.c_str(), "r");
+  if (!p) {
+    kodas = -1;
+    return r;
+  }
+  char buf[512];
+  while (size_t n = std::fread(buf, 1, sizeof buf, p)) r.append(buf, n);
+  kodas = pclose(p);
+  return r;
+}
+
+fs::path Duomenys() { return fs::path(TANKAI_BINARY_DIR) / "duomenys"; }
+
+// One decoded Targa with pixel access, rows from the bottom; channels b, g, r, a.
+struct Vaizdas {
+  explicit Vaizdas(const std::string& failas) {
+    tga.Uzkrauti((Duomenys() / failas).string().c_str());
+    kanalai = tga.bpp / 8;
+  }
+  ~Vaizdas() { tga.Atlaisvinti(); }
+  const unsigned char* P(int x, int y) const {
+    return tga.pikseliai + (static_cast<size_t>(y) * tga.plotis + x) * kanalai;
+  }
+  int A(int x, int y) const { return kanalai == 4 ? P(x, y)[3] : 255; }
+  KTga tga;
+  int kanalai = 0;
+};
+
+class Generatorius : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const fs::path virsus = fs::path(TANKAI_BINARY_DIR) / "generatoriaus_testas";
+    fs::remove_all(virsus);
+    for (const char* v : {"a", "b"}) {
+      const fs::path p = virsus / v;
+      const std::string komanda = std::string("\"") + TANKAI_DUOMENYS_EXE + "\" \"" + p.string() + "\"";
+      kodai.push_back(std::system(komanda.c_str()));
+      aplankai.push_back(p);
+    }
+  }
+  static std::vector<int> kodai;
+  static std::vector<fs::path> aplankai;
+};
+std::vector<int> Generatorius::kodai;
+std::vector<fs::path> Generatorius::aplankai;
+
+}  // namespace
+
+TEST_F(Generatorius, TwoRunsAndTheBuildGiveTheSameBytes) {
+  ASSERT_EQ(2u, kodai.size());
+  EXPECT_EQ(0, kodai[0]);
+  EXPECT_EQ(0, kodai[1]);
+  std::set<std::string> rasti;
+  for (const auto& e : fs::directory_iterator(aplankai[0] / "duomenys")) rasti.insert(e.path().filename().string());
+  EXPECT_EQ(std::set<std::string>(std::begin(kFailai), std::end(kFailai)), rasti);
+  for (const char* f : kFailai) {
+    const auto a = Skaityti(aplankai[0] / "duomenys" / f);
+    EXPECT_FALSE(a.empty()) << f;
+    EXPECT_TRUE(a == Skaityti(aplankai[1] / "duomenys" / f)) << f << " differs between runs";
+    EXPECT_TRUE(a == Skaityti(Duomenys() / f)) << f << " differs from the build's";
+  }
+  EXPECT_TRUE(Skaityti(aplankai[0] / "settings.cfg") == Skaityti(aplankai[1] / "settings.cfg"));
+}
+
+TEST_F(Generatorius, WithoutAFolderItSaysHowToUseIt) {
+  const std::string komanda = std::string("\"") + TANKAI_DUOMENYS_EXE + "\" 2>&1";
+  int kodas = 0;
+  const std::string tekstas = Isvestis(komanda, kodas);
+  EXPECT_NE(0, kodas);
+  EXPECT_NE(std::string::npos, tekstas.find("Naudojimas")) << tekstas;
+}
+
+TEST_F(Generatorius, PicturesLoadWithTheGameLoaderAndImageMagick) {
+  struct Atvejis {
+    const char* failas;
+    int plotis, aukstis, bpp;
+  } atvejai[] = {{"zeme.tga", 128, 128, 24},    {"siena.tga", 128, 128, 24},   {"LT.tga", 512, 128, 32},
+                 {"RU.tga", 512, 128, 32},      {"rodykle.tga", 128, 128, 32}, {"intro.tga", 512, 512, 32},
+                 {"pagalba.tga", 512, 512, 32}, {"meniu.tga", 512, 512, 32},   {"meniuPav.tga", 1024, 512, 24}};
+  for (const Atvejis& a : atvejai) {
+    Vaizdas v(a.failas);
+    EXPECT_EQ(a.plotis, v.tga.plotis) << a.failas;
+    EXPECT_EQ(a.aukstis, v.tga.aukstis) << a.failas;
+    EXPECT_EQ(a.bpp, v.tga.bpp) << a.failas;
+    EXPECT_EQ(a.bpp == 32 ? GLenum(GL_BGRA) : GLenum(GL_BGR), v.tga.formatas) << a.failas;
+    EXPECT_EQ(a.plotis * a.aukstis * a.bpp / 8, v.tga.dydis) << a.failas;
+    EXPECT_EQ(static_cast<uintmax_t>(18 + v.tga.dydis), fs::file_size(Duomenys() / a.failas))
+        << a.failas << ": nothing but the header and the pixels";
+    int kodas = 0;
+    const std::string id =
+        Isvestis("identify -format '%w %h %[channels]' '" + (Duomenys() / a.failas).string() + "' 2>&1", kodas);
+    EXPECT_EQ(0, kodas) << id;
+    EXPECT_EQ(std::to_string(a.plotis) + " " + std::to_string(a.aukstis) + (a.bpp == 32 ? " srgba" : " srgb"), id)
+        << a.failas;
+  }
+}
+
+TEST_F(Generatorius, ArmySheetsHoldHullTurretAndShellInTheirRanges) {
+  for (const char* failas : {"LT.tga", "RU.tga"}) {
+    Vaizdas v(failas);
+    const int w = v.tga.plotis, h = v.tga.aukstis;
+    auto Nematomas = [&](int x0, int x1) {
+      for (int x = x0; x < x1; ++x)
+        for (int y = 0; y < h; ++y)
+          if (v.A(x, y) != 0) return false;
+      return true;
+    };
+    // Clear between and around the three pictures, so neither bleeds into a quad.
+    // Texel x serves texture coordinates around (x + 0.5) / w: the first texel past
+    // each range and the texels either side of it stay clear.
+    auto Uz = [&](double s) { return static_cast<int>(std::ceil(s * w - 0.5)); };
+    EXPECT_TRUE(Nematomas(Uz(0.44) - 1, Uz(0.45) + 1)) << failas;
+    EXPECT_TRUE(Nematomas(Uz(0.70) - 1, Uz(0.90) + 1)) << failas;
+    EXPECT_TRUE(Nematomas(Uz(0.99) - 1, w)) << failas;
+    EXPECT_TRUE(Nematomas(0, 1)) << failas;
+    for (int x = 0; x < w; ++x) {
+      EXPECT_EQ(0, v.A(x, 0)) << failas << " bottom row, x " << x;
+      EXPECT_EQ(0, v.A(x, h - 1)) << failas << " top row, x " << x;
+      if (HasFailure()) break;
+    }
+    // The turret points up: its top quarter holds only the narrow barrel, its lower
+    // half the wide body.
+    const int t0 = static_cast<int>(0.45 * w), t1 = static_cast<int>(0.7 * w), tc = (t0 + t1) / 2;
+    int barelisPlotis = 0, kunoPlotis = 0;
+    for (int x = t0; x < t1; ++x) {
+      if (v.A(x, h * 7 / 8) > 128) ++barelisPlotis;
+      if (v.A(x, h * 1 / 4) > 128) ++kunoPlotis;
+    }
+    EXPECT_GT(barelisPlotis, 0) << failas;
+    EXPECT_LT(barelisPlotis, (t1 - t0) / 4) << failas;
+    EXPECT_GT(kunoPlotis, (t1 - t0) * 2 / 3) << failas;
+    EXPECT_EQ(0, v.A(t0 + 2, h * 7 / 8)) << failas;
+    EXPECT_GT(v.A(tc, h * 7 / 8), 128) << failas;
+    // The shell's bright head is in its upper half.
+    const int s0 = static_cast<int>(0.9 * w), s1 = static_cast<int>(0.99 * w);
+    int sviesiausiaEile = 0, sviesiausia = -1;
+    for (int y = 0; y < h; ++y) {
+      const unsigned char* p = v.P((s0 + s1) / 2, y);
+      const int s = (p[0] + p[1] + p[2]) * v.A((s0 + s1) / 2, y);
+      if (s > sviesiausia) sviesiausia = s, sviesiausiaEile = y;
+    }
+    EXPECT_GT(sviesiausiaEile, h / 2) << failas;
+  }
+  // The armies differ by colour: the player's hull is green, the enemy's red.
+  Vaizdas lt("LT.tga"), ru("RU.tga");
+  const int x = static_cast<int>(0.22 * lt.tga.plotis), y = lt.tga.aukstis / 2;
+  const unsigned char* g = lt.P(x, y);
+  const unsigned char* r = ru.P(x, y);
+  EXPECT_GT(g[1], g[2] + 30) << "green over red in LT";
+  EXPECT_GT(r[2], r[1] + 60) << "red over green in RU";
+  EXPECT_EQ(255, lt.A(x, y));
+  EXPECT_EQ(255, ru.A(x, y));
+}
+
+TEST_F(Generatorius, GroundAndWallTileWithoutASeam) {
+  // The edge where one tile meets the next is no stronger than the strongest edge
+  // between neighbouring rows or columns inside the tile (a brick joint, say).
+  for (const char* failas : {"zeme.tga", "siena.tga"}) {
+    Vaizdas v(failas);
+    const int w = v.tga.plotis, h = v.tga.aukstis;
+    auto Skirtumas = [&](int xa, int ya, int xb, int yb) {
+      const unsigned char *a = v.P(xa, ya), *b = v.P(xb, yb);
+      return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]);
+    };
+    auto Stulpeliai = [&](int xa, int xb) {
+      double s = 0;
+      for (int y = 0; y < h; ++y) s += Skirtumas(xa, y, xb, y);
+      return s / h;
+    };
+    auto Eilutes = [&](int ya, int yb) {
+      double s = 0;
+      for (int x = 0; x < w; ++x) s += Skirtumas(x, ya, x, yb);
+      return s / w;
+    };
+    double stipriausias = 0, vidurkis = 0;
+    for (int x = 0; x + 1 < w; ++x) {
+      stipriausias = std::max(stipriausias, Stulpeliai(x, x + 1));
+      vidurkis += Stulpeliai(x, x + 1) / (w - 1);
+    }
+    EXPECT_LE(Stulpeliai(w - 1, 0), stipriausias) << failas << " left/right seam";
+    EXPECT_GT(vidurkis, 1.0) << failas << ": a texture, not a flat colour";
+    stipriausias = 0;
+    for (int y = 0; y + 1 < h; ++y) stipriausias = std::max(stipriausias, Eilutes(y, y + 1));
+    EXPECT_LE(Eilutes(h - 1, 0), stipriausias) << failas << " top/bottom seam";
+  }
+}
+
+TEST_F(Generatorius, MarkerIsASoftFlashClearAtItsEdges) {
+  Vaizdas v("rodykle.tga");
+  const int w = v.tga.plotis, h = v.tga.aukstis;
+  for (int i = 0; i < w; ++i) {
+    EXPECT_EQ(0, v.A(i, 0));
+    EXPECT_EQ(0, v.A(i, h - 1));
+    EXPECT_EQ(0, v.A(0, i));
+    EXPECT_EQ(0, v.A(w - 1, i));
+  }
+  EXPECT_GT(v.A(w / 2, h / 2), 200);
+  int matomi = 0, pusiau = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const int a = v.A(x, y);
+      matomi += a > 0;
+      pusiau += a > 0 && a < 200;
+    }
+  EXPECT_GT(pusiau * 2, matomi) << "mostly soft alpha, no hard-edged block";
+}
+
+TEST_F(Generatorius, MenuBandsAreWhiteTextClearOfTheOverlaps) {
+  Vaizdas v("meniu.tga");
+  const int w = v.tga.plotis, juosta = v.tga.aukstis / 4;
+  for (int y = 0; y < juosta; ++y)
+    for (int x = 0; x < w; ++x) ASSERT_EQ(0, v.A(x, y)) << "the unused band at (" << x << ", " << y << ")";
+  for (int i = 0; i < 3; ++i) {
+    const int apacia = (3 - i) * juosta;
+    // Neighbours overlap by 20 of the 140 units at each end of an item.
+    const int kliutis = juosta * 20 / 140;
+    int baltu = 0;
+    for (int y = apacia; y < apacia + juosta; ++y)
+      for (int x = 0; x < w; ++x) {
+        const bool krastas = y < apacia + kliutis || y >= apacia + juosta - kliutis;
+        if (krastas) {
+          EXPECT_EQ(0, v.A(x, y)) << "item " << i << " at (" << x << ", " << y << ")";
+        }
+        const unsigned char* p = v.P(x, y);
+        baltu += p[0] > 235 && p[1] > 235 && p[2] > 235 && p[3] > 235;
+      }
+    EXPECT_GT(baltu, 300) << "item " << i << " has white letters for the tint to colour";
+    if (HasFailure()) return;
+  }
+}
+
+TEST_F(Generatorius, SamplesLoadWithTheGameLoaderAndSox) {
+  struct Atvejis {
+    const char* failas;
+    double nuo, iki;  // seconds
+  } atvejai[] = {{"suvis.wav", 0.5, 1.5}, {"sprogimas.wav", 1.5, 3.0}, {"spaud.wav", 0.02, 0.12}};
+  for (const Atvejis& a : atvejai) {
+    const std::string kelias = (Duomenys() / a.failas).string();
+    KWav wav;
+    wav.Skaityti(kelias.c_str());
+    EXPECT_EQ(1, wav.formatoZyme) << a.failas;
+    EXPECT_EQ(1, wav.kanalai) << a.failas;
+    EXPECT_EQ(16, wav.bitai) << a.failas;
+    EXPECT_EQ(44100u, wav.daznis) << a.failas;
+    EXPECT_EQ(uint32_t(AL_FORMAT_MONO16), wav.alFormatas) << a.failas;
+    const size_t n = wav.blokoDydis / 2;
+    const double trukme = static_cast<double>(n) / wav.daznis;
+    EXPECT_GE(trukme, a.nuo) << a.failas;
+    EXPECT_LE(trukme, a.iki) << a.failas;
+    int virsune = 0;
+    for (size_t i = 0; i < n; ++i) {
+      const int16_t s = static_cast<int16_t>(wav.duomenys[2 * i] | (wav.duomenys[2 * i + 1] << 8));
+      virsune = std::max(virsune, std::abs(int(s)));
+    }
+    EXPECT_GT(virsune, 32767 / 2) << a.failas << ": loud enough";
+    EXPECT_LT(virsune, 32767) << a.failas << ": not clipped";
+    const int16_t paskutinis = static_cast<int16_t>(wav.duomenys[2 * n - 2] | (wav.duomenys[2 * n - 1] << 8));
+    EXPECT_LT(std::abs(int(paskutinis)), 200) << a.failas << " ends in silence, no click at the end";
+    int kodas = 0;
+    std::string sox;
+    for (const char* k : {"-r", "-c", "-b", "-s"}) sox += Isvestis(std::string("soxi ") + k + " '" + kelias + "' 2>&1", kodas);
+    EXPECT_EQ(0, kodas) << sox;
+    EXPECT_EQ("44100\n1\n16\n" + std::to_string(n) + "\n", sox) << a.failas;
+  }
+}
+
+TEST_F(Generatorius, MusicIsALongSeamlessLoopOfWholeChunks) {
+  const std::string kelias = (Duomenys() / "muzika.ogg").string();
+  int kodas = 0;
+  const std::string info = Isvestis("ogginfo '" + kelias + "' 2>&1", kodas);
+  EXPECT_EQ(0, kodas) << info;
+
+  KOgg ogg;
+  ogg.Atidaryti(kelias.c_str());
+  ASSERT_TRUE(ogg.atidarytas);
+  EXPECT_EQ(uint32_t(AL_FORMAT_STEREO16), ogg.alFormatas);
+  EXPECT_EQ(44100u, ogg.daznis);
+  const ogg_int64_t kadrai = ov_pcm_total(&ogg.dekoderis, -1);
+  EXPECT_GE(kadrai, 30 * 44100);
+  // The game drops what is left after the last whole 16,384-frame chunk: none is left.
+  EXPECT_EQ(0, kadrai % 16384);
+
+  // Every chunk of one pass, then the first of the next, as the looping stream gives them.
+  ogg.kartoti = true;
+  const size_t gabalai = static_cast<size_t>(kadrai / 16384);
+  std::vector<int16_t> pcm;
+  for (size_t i = 0; i <= gabalai; ++i) {
+    ASSERT_TRUE(ogg.Skaityti());
+    const int16_t* p = reinterpret_cast<const int16_t*>(ogg.pcm);
+    pcm.insert(pcm.end(), p, p + KOgg::BUFERIO_DYDIS / 2);
+  }
+  const size_t perejimas = gabalai * KOgg::BUFERIO_DYDIS / 2;
+  EXPECT_TRUE(std::equal(pcm.begin(), pcm.begin() + KOgg::BUFERIO_DYDIS / 2, pcm.begin() + perejimas))
+      << "after the end the stream starts again from its first sample";
+
+  // Across the seam the signal jumps no more than the music does inside the loop:
+  // a tail cut off at the end would. (The downbeat's drums begin right at the seam.)
+  std::vector<int> zingsniai;
+  double kvadratai = 0;
+  for (size_t i = 2; i < perejimas; ++i) {
+    zingsniai.push_back(std::abs(pcm[i] - pcm[i - 2]));
+    kvadratai += double(pcm[i]) * pcm[i];
+  }
+  std::sort(zingsniai.begin(), zingsniai.end());
+  const int iprastas = zingsniai[zingsniai.size() * 99 / 100];
+  for (int k = 0; k < 2; ++k)
+    EXPECT_LE(std::abs(pcm[perejimas + k] - pcm[perejimas - 2 + k]), 2 * iprastas) << "channel " << k;
+  const double rms = std::sqrt(kvadratai / perejimas) / 32768;
+  EXPECT_GT(rms, 0.05) << "music, not near silence";
+}
+
+TEST_F(Generatorius, SettingsGiveTheGameItsTitleAnd800By600) {
+  ZurnaloGaudykle zurnalas;
+  KNustatymai n;
+  n.Skaityti((fs::path(TANKAI_BINARY_DIR) / "settings.cfg").string().c_str());
+  EXPECT_TRUE(zurnalas.Pranesimai().empty());
+  EXPECT_EQ(800, n.plotis);
+  EXPECT_EQ(600, n.aukstis);
+  EXPECT_STREQ("Tankai", n.pavad);
+  EXPECT_FALSE(n.fullscr);
+  EXPECT_TRUE(n.vsync);
+  EXPECT_STREQ("TankaiLangas", n.klase) << "the last line was reached: nothing stopped the reading early";
+}

@@ -102,6 +102,8 @@ bool UztikrintiVaizda() {
   // The close box is a WM_CLOSE for the game to judge, not a quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // PeekMessageA sees a message as soon as it is posted, not one pump later.
+  SDL_SetHint(SDL_HINT_POLL_SENTINEL, "0");
   // Joysticks are read whether or not the window has the focus, as winmm does.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;

@@ -4,6 +4,7 @@
 #include "platform/PlatformosTestai.h"
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -91,6 +92,20 @@ RECT TestaiKlientoSritis(HWND hwnd) {
   r.bottom = y + h;
   return r;
 }
+
+unsigned long TestaiSistemosLangoId(HWND hwnd) {
+  Langas* l = RastiLanga(hwnd);
+  if (!l || !l->sdl) return 0;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(l->sdl, &info)) return 0;
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (info.subsystem == SDL_SYSWM_X11) return static_cast<unsigned long>(info.info.x11.window);
+#endif
+  return 0;
+}
+
+void TestaiX11() { setenv("SDL_VIDEODRIVER", "x11", 1); }
 
 void TestaiIsvalytiViska() {
   gedimai.clear();

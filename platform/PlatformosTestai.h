@@ -43,6 +43,10 @@ int TestaiZymeklioSkaitiklis();  // ShowCursor's display count
 bool TestaiLangasMatomas(HWND hwnd);
 // The client rectangle on the screen as the layer placed it.
 RECT TestaiKlientoSritis(HWND hwnd);
+// The window system's own id of the window (an X11 window), 0 when there is none.
+unsigned long TestaiSistemosLangoId(HWND hwnd);
+// Selects the X11 video driver, for the one test that needs a real X server.
+void TestaiX11();
 // Releases everything still held (windows, contexts, classes, the mode switch), for
 // tests that made a release fail on purpose.
 void TestaiIsvalytiViska();

@@ -18,13 +18,16 @@ cp "$here"/../shared/testdata/bmpsuite/*/*.bmp "$seeds/bmp/" 2>/dev/null || true
     && convert -size 4x4 xc:gray -compress RLE tga/rle.tga \
     && sox -n -r 8000 -b 16 -c 1 wav/a.wav synth 0.05 sine 440 && sox -n -r 8000 -b 8 -c 2 wav/b.wav synth 0.05 sine 440 \
     && sox -n -r 8000 -c 1 ogg/a.ogg synth 0.3 sine 440 ) >/dev/null 2>&1 || true
-cp "$here"/tests/fuzz/seeds/settings/* "$seeds/settings/" 2>/dev/null || printf 'dydis = 800, 600\npavad = Tankai\n' > "$seeds/settings/a.cfg"
+cp "$here"/tests/fuzz/seeds/settings/* "$seeds/settings/"
 status=0
 for t in $targets; do
   kind=${t#fuzz_}
   corpus="$fuzz/corpus-$kind"; mkdir -p "$corpus"
   echo "== $t for ${secs}s"
+  dict=()
+  [ -f "$here/tests/fuzz/$kind.dict" ] && dict=(-dict="$here/tests/fuzz/$kind.dict")
   (cd "$fuzz" && ASAN_OPTIONS=detect_leaks=1 "./tests/fuzz/$t" -max_total_time="$secs" -rss_limit_mb=2048 \
-     -max_len=65536 -print_final_stats=1 "$corpus" "$seeds/$kind" 2>&1 | tail -n 12) || status=1
+     -max_len=65536 -print_final_stats=1 "${dict[@]}" "$corpus" "$seeds/$kind" > "$fuzz/$t.log" 2>&1) || status=1
+  tail -n 8 "$fuzz/$t.log"
 done
 exit $status

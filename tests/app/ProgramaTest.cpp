@@ -22,6 +22,7 @@ class Programa : public ::testing::Test {
     busena = BUSENA_INTRO;
     baigti = false;
     langasUzdaromas = false;
+    klaviatura = KKlaviatura();
     ASSERT_TRUE(Paleisti());
   }
   void TearDown() override {

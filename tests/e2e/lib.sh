@@ -58,7 +58,12 @@ start_game() {
   log "window $WID, pid $PID"
 }
 
-key() { xdotool key --delay 30 "$@"; }
+# A keystroke as a person makes it: down for a few frames, then up. (Down and up within
+# one frame would reach the game only as a release.)
+key() {
+  local k
+  for k in "$@"; do xdotool keydown "$k"; sleep 0.06; xdotool keyup "$k"; sleep 0.03; done
+}
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
 
 shot() {  # shot <name>: screenshot of the game window into $SHOTS/<name>.png
@@ -78,8 +83,9 @@ brightness() { mean "$@" | awk '{print $1+$2+$3}'; }
 # Number of pixels that differ (beyond a small fuzz) between two shots in a region.
 changed() {  # changed <a.png> <b.png> <x> <y> <w> <h>
   local g="${5}x${6}+${3}+${4}"
-  compare -metric AE -fuzz 8% <(convert "$1" -crop "$g" +repage png:-) \
-    <(convert "$2" -crop "$g" +repage png:-) null: 2>&1 | awk '{print int($1)}'
+  convert "$1" -crop "$g" +repage "$WORK/cmp_a.png"
+  convert "$2" -crop "$g" +repage "$WORK/cmp_b.png"
+  compare -metric AE -fuzz 8% "$WORK/cmp_a.png" "$WORK/cmp_b.png" null: 2>&1 | awk '{print int($1)}'
 }
 
 # View coordinates (800x600, y up) to window rows.

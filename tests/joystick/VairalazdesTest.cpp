@@ -1,0 +1,236 @@
+// Joysticks on SDL's virtual devices: enumeration, calibration, normalisation and
+// button edges, with the game's window open as it is when the game polls them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "config/KNustatymai.h"
+#include "gfx/KLangas.h"
+#include "input/KVairalazde.h"
+#include "input/KVairalazdes.h"
+#include "platform/Platforma.h"
+#include "platform/PlatformosTestai.h"
+#include "tests/common/ZurnaloGaudykle.h"
+
+namespace {
+
+// Raw positions are the SDL value + 32768; these give the raw numbers wanted.
+int16_t Reiksme(int zalia) { return static_cast<int16_t>(zalia - 32768); }
+
+class Vairalazdes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestaiBeEkrano();
+    TestaiIrasytiPranesimus(true);
+    std::snprintf(n.klase, sizeof n.klase, "VairalazdziuKlase");
+    ASSERT_TRUE(langas.Sukurti(n, true));
+  }
+  void TearDown() override {
+    KVairalazdes::Naikinti();
+    TestaiAtjungtiVairalazdes();
+    TestaiAtstatyti();
+    langas.Naikinti();
+  }
+  int Prijungti(int asys = 6, int mygtukai = 32) {
+    int i = TestaiPrijungtiVairalazde(asys, mygtukai);
+    EXPECT_GE(i, 0);
+    return i;
+  }
+  KNustatymai n;
+  KLangas langas;
+};
+
+}  // namespace
+
+TEST_F(Vairalazdes, BeVairalazdziu) {
+  KVairalazdes::Sukurti();
+  EXPECT_TRUE(KVairalazdes::sukurta);
+  EXPECT_EQ(KVairalazdes::kiekis, 0);
+  EXPECT_EQ(KVairalazdes::vairalazdes, nullptr);
+  KVairalazdes::Atnaujinti();
+  KVairalazdes::Kalibruoti();
+  EXPECT_EQ(KVairalazdes::kiekis, 0);
+}
+
+TEST_F(Vairalazdes, SkaiciuojamosIsEiles) {
+  Prijungti();
+  Prijungti();
+  ZurnaloGaudykle zurnalas;
+  KVairalazdes::Sukurti();
+  ASSERT_EQ(KVairalazdes::kiekis, 2);
+  ASSERT_NE(KVairalazdes::vairalazdes, nullptr);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(KVairalazdes::vairalazdes[i].id, i);
+    EXPECT_TRUE(KVairalazdes::vairalazdes[i].sukurta);
+    EXPECT_EQ(KVairalazdes::vairalazdes[i].padetis.dwSize, 52u);
+    EXPECT_EQ(KVairalazdes::vairalazdes[i].padetis.dwFlags, 255u);
+  }
+  // Calibrated at rest: SDL's 0 is raw 32768.
+  EXPECT_EQ(zurnalas.Kiek("Kalibruojama (0): 32768 32768"), 1);
+  EXPECT_EQ(zurnalas.Kiek("Kalibruojama (1): 32768 32768"), 1);
+  // Enumerating again starts afresh.
+  KVairalazdes::Sukurti();
+  EXPECT_EQ(KVairalazdes::kiekis, 2);
+}
+
+TEST_F(Vairalazdes, PirmaSpragaBaigiaPaieska) {
+  for (int i = 0; i < 4; ++i) Prijungti();
+  // Ids 0 and 1 answer, id 2 does not; id 3 would.
+  TestaiSugadinti("joyGetPos", 3);
+  KVairalazdes::Sukurti();
+  EXPECT_EQ(KVairalazdes::kiekis, 2);
+}
+
+TEST_F(Vairalazdes, GalimybesIrPadetis) {
+  int i = Prijungti(2, 4);
+  JOYCAPSA caps;
+  ASSERT_EQ(joyGetDevCapsA(static_cast<uintptr_t>(i), &caps, sizeof caps), static_cast<MMRESULT>(JOYERR_NOERROR));
+  EXPECT_EQ(caps.wXmin, 0u);
+  EXPECT_EQ(caps.wXmax, 65535u);
+  EXPECT_EQ(caps.wYmax, 65535u);
+  EXPECT_EQ(caps.wZmax, 0u);  // no third axis: no range
+  EXPECT_EQ(caps.wNumButtons, 4u);
+  EXPECT_EQ(caps.wNumAxes, 2u);
+  EXPECT_EQ(joyGetDevCapsA(static_cast<uintptr_t>(i), &caps, 403), static_cast<MMRESULT>(JOYERR_PARMS));
+
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(65535)));
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 1, Reiksme(0)));
+  ASSERT_TRUE(TestaiVairalazdesMygtukas(i, 2, true));
+  JOYINFOEX p = {};
+  p.dwSize = sizeof p;
+  p.dwFlags = JOY_RETURNALL;
+  ASSERT_EQ(joyGetPosEx(static_cast<UINT>(i), &p), static_cast<MMRESULT>(JOYERR_NOERROR));
+  EXPECT_EQ(p.dwXpos, 65535u);
+  EXPECT_EQ(p.dwYpos, 0u);
+  EXPECT_EQ(p.dwZpos, 0u);
+  EXPECT_EQ(p.dwButtons, 4u);
+  EXPECT_EQ(p.dwButtonNumber, 1u);
+  EXPECT_EQ(p.dwPOV, static_cast<DWORD>(JOY_POVCENTERED));
+
+  p.dwSize = 48;
+  EXPECT_EQ(joyGetPosEx(static_cast<UINT>(i), &p), static_cast<MMRESULT>(JOYERR_PARMS));
+  JOYINFO b;
+  EXPECT_EQ(joyGetPos(static_cast<UINT>(i), &b), static_cast<MMRESULT>(JOYERR_NOERROR));
+  EXPECT_EQ(b.wXpos, 65535u);
+  EXPECT_EQ(joyGetPos(static_cast<UINT>(i + 1), &b), static_cast<MMRESULT>(JOYERR_UNPLUGGED));
+  EXPECT_EQ(joyGetPos(16, &b), static_cast<MMRESULT>(JOYERR_PARMS));
+  EXPECT_EQ(joyGetNumDevs(), 16u);
+}
+
+// Range 0..65535 calibrated at 32767.
+TEST_F(Vairalazdes, Normalizavimas) {
+  int i = Prijungti();
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(32767)));
+  KVairalazdes::Sukurti();
+  ASSERT_EQ(KVairalazdes::kiekis, 1);
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  EXPECT_EQ(v.kalibracija[0].centras, 32767);
+  EXPECT_EQ(v.kalibracija[0].min, 0);
+  EXPECT_EQ(v.kalibracija[0].max, 65535);
+  struct Atvejis {
+    int zalia;
+    float tiketina;
+  };
+  const Atvejis atvejai[] = {{65535, 1.0f}, {0, -1.0f}, {32767, 0.0f}, {49151, 0.5f}, {16383, -16384.0f / 32767.0f}};
+  for (const Atvejis& a : atvejai) {
+    ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(a.zalia)));
+    KVairalazdes::Atnaujinti();
+    EXPECT_FLOAT_EQ(v.asys[0], a.tiketina) << a.zalia;
+  }
+  // Exactly 0.5 does not pass the game's strict threshold; one more step does.
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(49151)));
+  KVairalazdes::Atnaujinti();
+  EXPECT_FALSE(v.asys[0] > 0.5f);
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(49152)));
+  KVairalazdes::Atnaujinti();
+  EXPECT_TRUE(v.asys[0] > 0.5f);
+  EXPECT_LT(v.asys[0], 0.5001f);
+  EXPECT_EQ(v.asys[6], 0.0f);
+  EXPECT_EQ(v.asys[7], 0.0f);
+}
+
+TEST_F(Vairalazdes, CentrasMaksimume) {
+  int i = Prijungti();
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 1, Reiksme(65535)));
+  KVairalazdes::Sukurti();
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  EXPECT_EQ(v.kalibracija[1].centras, 65535);
+  KVairalazdes::Atnaujinti();
+  EXPECT_EQ(v.asys[1], 0.0f);  // no span above the centre
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 1, Reiksme(0)));
+  KVairalazdes::Atnaujinti();
+  EXPECT_FLOAT_EQ(v.asys[1], -1.0f);
+}
+
+TEST_F(Vairalazdes, TrukstamaAsisVisadaNulis) {
+  int i = Prijungti(2, 4);
+  KVairalazdes::Sukurti();
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(0)));
+  KVairalazdes::Atnaujinti();
+  EXPECT_FLOAT_EQ(v.asys[0], -1.0f);
+  for (int s = 2; s < 8; ++s) EXPECT_EQ(v.asys[s], 0.0f) << s;
+}
+
+TEST_F(Vairalazdes, NeribojamaUzRibu) {
+  // A device whose rest sits off-centre reads beyond 1 on the short side.
+  int i = Prijungti();
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 3, Reiksme(60000)));
+  KVairalazdes::Sukurti();
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 3, Reiksme(0)));
+  KVairalazdes::Atnaujinti();
+  EXPECT_FLOAT_EQ(KVairalazdes::vairalazdes[0].asys[3], -1.0f);
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 3, Reiksme(65535)));
+  KVairalazdes::Atnaujinti();
+  EXPECT_FLOAT_EQ(KVairalazdes::vairalazdes[0].asys[3], 1.0f);
+}
+
+TEST_F(Vairalazdes, MygtukuKrastai) {
+  int i = Prijungti();
+  KVairalazdes::Sukurti();
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  const int seka[][2] = {{1, 2}, {1, 3}, {1, 3}, {0, 1}, {0, 0}, {1, 2}, {0, 1}, {1, 2}};
+  for (const auto& z : seka) {
+    ASSERT_TRUE(TestaiVairalazdesMygtukas(i, 0, z[0] != 0));
+    KVairalazdes::Atnaujinti();
+    EXPECT_EQ(v.mygtukai[0], z[1]);
+  }
+  // Bit 31 is the last state.
+  ASSERT_TRUE(TestaiVairalazdesMygtukas(i, 31, true));
+  KVairalazdes::Atnaujinti();
+  EXPECT_EQ(v.mygtukai[31], 2);
+  EXPECT_EQ(v.mygtukai[30], 0);
+}
+
+// The F2 frame: the regular poll, then the extra poll and calibration.
+TEST_F(Vairalazdes, F2KadreMygtukasJauLaikomas) {
+  int i = Prijungti();
+  KVairalazdes::Sukurti();
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  ASSERT_TRUE(TestaiVairalazdesMygtukas(i, 7, true));
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(40000)));
+  KVairalazdes::Atnaujinti();
+  EXPECT_EQ(v.mygtukai[7], 2);
+  ZurnaloGaudykle zurnalas;
+  KVairalazdes::Kalibruoti();
+  EXPECT_EQ(v.mygtukai[7], 3);
+  EXPECT_EQ(v.kalibracija[0].centras, 40000);
+  EXPECT_EQ(zurnalas.Kiek("Kalibruojama (0): 40000 40000"), 1);
+  KVairalazdes::Atnaujinti();
+  EXPECT_EQ(v.asys[0], 0.0f);  // the new rest position
+}
+
+TEST_F(Vairalazdes, NepavykusApklausaPaliekaSenas) {
+  int i = Prijungti();
+  KVairalazdes::Sukurti();
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(65535)));
+  ASSERT_TRUE(TestaiVairalazdesMygtukas(i, 1, true));
+  KVairalazdes::Atnaujinti();
+  EXPECT_FLOAT_EQ(v.asys[0], 1.0f);
+  TestaiSugadinti("joyGetPosEx");
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(0)));
+  KVairalazdes::Atnaujinti();
+  EXPECT_FLOAT_EQ(v.asys[0], 1.0f);  // the previous record, used again
+  EXPECT_EQ(v.mygtukai[1], 3);
+}

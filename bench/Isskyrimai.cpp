@@ -210,22 +210,28 @@ std::vector<Ramas> Ivardyti(const Irasas& r) {
 
 void Ataskaita(const char* gija, const Irasas* irasai, int kiekis) {
   // Identical stacks are shown once, with their count.
-  std::map<std::string, std::pair<int, std::vector<Ramas>>> grupes;
+  struct Grupe {
+    int kartai = 0;
+    size_t baitai = 0;
+    std::vector<Ramas> ramai;
+  };
+  std::map<std::string, Grupe> grupes;
   std::vector<std::string> tvarka;
   for (int i = 0; i < kiekis; ++i) {
     std::vector<Ramas> ramai = Ivardyti(irasai[i]);
     std::string raktas;
     for (const Ramas& f : ramai) raktas += f.dso + ":" + f.funkcija + "|";
-    auto it = grupes.find(raktas);
-    if (it == grupes.end()) {
-      grupes[raktas] = {1, ramai};
+    Grupe& g = grupes[raktas];
+    if (g.kartai++ == 0) {
+      g.ramai = ramai;
       tvarka.push_back(raktas);
-    } else {
-      ++it->second.first;
     }
+    g.baitai += irasai[i].dydis;
   }
   for (const std::string& raktas : tvarka) {
-    const auto& [kartai, ramai] = grupes[raktas];
+    const Grupe& g = grupes[raktas];
+    const int kartai = g.kartai;
+    const std::vector<Ramas>& ramai = g.ramai;
     std::string kalta = "?", kviete = "-";
     for (const Ramas& f : ramai)
       if (!Tarpininke(f.dso)) {
@@ -237,8 +243,8 @@ void Ataskaita(const char* gija, const Irasas* irasai, int kiekis) {
         kviete = f.funkcija;
         break;
       }
-    std::printf("    %dx on the %s thread: allocated by %s; game caller: %s\n", kartai, gija, kalta.c_str(),
-                kviete.c_str());
+    std::printf("    %dx on the %s thread, %zu bytes each on average: allocated by %s; game caller: %s\n", kartai,
+                gija, g.baitai / static_cast<size_t>(kartai), kalta.c_str(), kviete.c_str());
     int rodyta = 0;
     for (const Ramas& f : ramai) {
       if (rodyta++ == 14) break;

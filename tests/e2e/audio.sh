@@ -39,8 +39,11 @@ if [ -s "$WORK/out.wav" ]; then
   tail_rms=$(sox "$WORK/out.wav" -n trim -1.5 -0.3 stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
   head_rms=$(sox "$WORK/out.wav" -n trim 0.5 1.5 stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
   log "recorded ${total}s; RMS at the start $head_rms, at the end $tail_rms"
-  ok $(awk -v r="${head_rms:-0}" 'BEGIN { exit !(r > 0.005) }'; echo $?) "music is heard before the stall"
-  ok $(awk -v r="${tail_rms:-0}" 'BEGIN { exit !(r > 0.005) }'; echo $?) "music is heard again after the stall"
+    # Silence after a stall still carries the odd menu click: the music must come back
+  # at a level near the one it had.
+  ok $(awk -v r="${head_rms:-0}" 'BEGIN { exit !(r > 0.05) }'; echo $?) "music is heard before the stall"
+  ok $(awk -v r="${tail_rms:-0}" -v h="${head_rms:-0}" 'BEGIN { exit !(r > 0.05 && r > h / 3) }'; echo $?) \
+    "music is heard again after the stall"
 else
   ok 1 "the wave writer recorded the output"
 fi

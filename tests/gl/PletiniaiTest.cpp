@@ -7,7 +7,9 @@
 #include "app/Globalai.h"
 #include "gfx/GlBusena.h"
 #include "platform/Platforma.h"
+#ifndef _WIN32
 #include "platform/PlatformosTestai.h"
+#endif
 #include "tests/common/GlKontekstas.h"
 
 namespace {
@@ -34,7 +36,9 @@ class Pletiniu : public ::testing::Test {
     Isvalyti();
   }
   void TearDown() override {
+#ifndef _WIN32
     TestaiAtstatyti();
+#endif
     TikrintiPletinius(langas.dc);
   }
 };
@@ -56,6 +60,7 @@ TEST_F(Pletiniu, BeKontekstoNeieskoPletiniuEilutes) {
 }
 
 // Each missing name stops the probe with its own text; what came before stays set.
+#ifndef _WIN32  // the failure switches belong to the SDL layer
 TEST_F(Pletiniu, TrukstantiFunkcijaSustabdo) {
   struct Atvejis {
     const char* vardas;
@@ -84,7 +89,9 @@ TEST_F(Pletiniu, TrukstantiFunkcijaSustabdo) {
     TestaiAtstatyti();
   }
 }
+#endif
 
+#ifndef _WIN32  // the failure switches belong to the SDL layer
 TEST_F(Pletiniu, BeSinchronizacijosToliauNeieskoma) {
   TestaiSugadinti("wglSwapIntervalEXT");
   EXPECT_THROW(TikrintiPletinius(langas.dc), const char*);
@@ -95,6 +102,7 @@ TEST_F(Pletiniu, BeSinchronizacijosToliauNeieskoma) {
   EXPECT_EQ(Pletiniai::glActiveTexture, nullptr);
   EXPECT_EQ(Pletiniai::glMultiTexCoord2f, nullptr);
 }
+#endif
 
 TEST_F(Pletiniu, NezinomiVardaiNerandami) {
   // SDL would hand out a stub for anything; the lookup must not.
@@ -134,6 +142,7 @@ TEST_F(Pletiniu, BeDabartinioKontekstoNieko) {
   EXPECT_NE(wglGetProcAddress("wglSwapIntervalEXT"), nullptr);
 }
 
+#ifndef _WIN32
 // A driver that ignores the interval (this one) gets its swaps paced to the display.
 TEST_F(Pletiniu, NeisgerbiamasIntervalasRibojamas) {
   TikrintiPletinius(langas.dc);
@@ -149,3 +158,4 @@ TEST_F(Pletiniu, NeisgerbiamasIntervalasRibojamas) {
   EXPECT_FALSE(TestaiKadraiRibojami());
   EXPECT_FALSE(Pletiniai::wglSwapIntervalEXT(-1));
 }
+#endif

@@ -8,7 +8,9 @@
 #include "gfx/GlBusena.h"
 #include "gfx/KSriftas.h"
 #include "platform/Platforma.h"
+#ifndef _WIN32
 #include "platform/PlatformosTestai.h"
+#endif
 #include "tests/common/GlKontekstas.h"
 
 namespace {
@@ -159,6 +161,7 @@ TEST_F(Sriftas, EiluteSuSarasuBaze) {
   EXPECT_FLOAT_EQ(poz[0] - 100.0f, suma);
 }
 
+#ifndef _WIN32  // the failure switches belong to the SDL layer
 // Each failing step returns false and leaves the font not built.
 TEST_F(Sriftas, NesekmesGrazinaFalse) {
   const char* operacijos[] = {"CreateFontA", "SelectObject", "wglUseFontBitmapsA", "DeleteObject"};
@@ -172,3 +175,4 @@ TEST_F(Sriftas, NesekmesGrazinaFalse) {
   KSriftas beKonteksto;
   EXPECT_FALSE(beKonteksto.Sukurti(nullptr));
 }
+#endif

@@ -25,7 +25,7 @@ FAILS=0
 CHECKS=0
 cleanup() {
   if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -9 "$PID" 2>/dev/null; fi
-  rm -rf "$WORK"
+  [ -n "${TANKAI_DIEGIMAS_KEEP:-}" ] && echo "kept $WORK" || rm -rf "$WORK"
 }
 trap cleanup EXIT
 log() { echo "[diegimas] $*"; }
@@ -57,10 +57,10 @@ fi
 for n in 32 48 64 128 256; do
   icon=$PREFIX/share/icons/hicolor/${n}x${n}/apps/tankai.png
   got=$(identify -format '%m %w %h %[opaque]' "$icon" 2>/dev/null)
-  ok $([ "$got" = "PNG $n $n False" ]; echo $?) "icon ${n}x${n} is a ${n} by ${n} PNG with transparency ($got)"
+  ok $([ "${got,,}" = "png $n $n false" ]; echo $?) "icon ${n}x${n} is a ${n} by ${n} PNG with transparency ($got)"
   # The tank sits in the middle; the corners are clear.
-  mid=$(convert "$icon" -gravity center -crop 50%x50%+0+0 +repage -format '%[fx:int(255*mean.a)]' info: 2>/dev/null)
-  corner=$(convert "$icon" -crop 12%x12%+0+0 +repage -format '%[fx:int(255*mean.a)]' info: 2>/dev/null)
+  mid=$(convert "$icon" -gravity center -crop 50%x50%+0+0 +repage -alpha extract -format '%[fx:int(255*mean)]' info: 2>/dev/null)
+  corner=$(convert "$icon" -crop 12%x12%+0+0 +repage -alpha extract -format '%[fx:int(255*mean)]' info: 2>/dev/null)
   ok $([ "${mid:-0}" -gt 150 ] && [ "${corner:-255}" -lt 10 ]; echo $?) \
     "icon ${n}x${n} shows a picture in the middle (alpha $mid) on a clear ground (alpha $corner)"
 done
@@ -78,16 +78,30 @@ menu_shot() {  # menu_shot <folder> <command> <png>
     sleep 0.1
   done
   if [ -z "$WID" ]; then
-    log "FAIL: no window from $2"
+    log "no window from $2"
     cat "$WORK/game.log"
-    FAILS=$((FAILS + 1))
     return 1
   fi
   xdotool windowfocus --sync "$WID" 2>/dev/null || xdotool windowfocus "$WID"
-  sleep 0.5
-  xdotool key space
-  sleep 0.8
-  import -window "$WID" "png:$3" 2>/dev/null
+  # Space skips the intro; a key sent before the window has the focus is lost, and
+  # Space does nothing in the menu, so it is repeated until the menu shows.
+  for _ in $(seq 1 20); do
+    xdotool key space
+    sleep 0.4
+    import -window "$WID" "png:$3" 2>/dev/null
+    in_menu "$3" && return 0
+  done
+  log "the menu did not show after $2 started"
+  return 1
+}
+
+# The menu's first item, selected, is a red button on the left; the intro leaves
+# that part black.
+in_menu() {
+  local red
+  red=$(convert "$1" -crop 280x60+60+170 +repage -scale '1x1!' \
+    -format '%[fx:int(255*(r-(g+b)/2))]' info: 2>/dev/null)
+  [ "${red:-0}" -gt 40 ]
 }
 
 quit_game() {  # the menu's third item
@@ -109,18 +123,41 @@ quit_game() {  # the menu's third item
   PID=""
 }
 
-if menu_shot "$BUILD" "$BUILD/tankai" "$WORK/build-menu.png"; then
-  quit_game "the game in the build folder"
-fi
+stop_game() {
+  [ -n "$PID" ] && kill -9 "$PID" 2>/dev/null && wait "$PID" 2>/dev/null
+  PID=""
+}
+
+menu_shot "$BUILD" "$BUILD/tankai" "$WORK/build-menu.png"
+status=$?
+ok $status "the game in the build folder shows its menu"
+if [ $status -eq 0 ]; then quit_game "the game in the build folder"; else stop_game; fi
+
 # From the root folder, where there is no data: only the launcher can find it.
-if menu_shot / "$LAUNCHER" "$WORK/installed-menu.png"; then
+menu_shot / "$LAUNCHER" "$WORK/installed-menu.png"
+status=$?
+ok $status "the launcher started from / shows the menu"
+if [ $status -eq 0 ]; then
   diff_px=$(compare -metric AE -fuzz 8% "$WORK/build-menu.png" "$WORK/installed-menu.png" null: 2>&1 | awk '{print int($1)}')
   bright=$(convert "$WORK/installed-menu.png" -crop 360x560+420+20 +repage -scale '1x1!' \
     -format '%[fx:int(255*(r+g+b))]' info: 2>/dev/null)
   ok $([ "${diff_px:-999999}" -lt 4800 ]; echo $?) "the installed game shows the same menu as the build's ($diff_px pixels differ)"
   ok $([ "${bright:-0}" -gt 60 ]; echo $?) "the menu's picture is drawn (brightness $bright)"
   quit_game "the installed game"
+else
+  stop_game
 fi
+
+# The same binary without its launcher finds no data, and the checks above must
+# tell the two apart.
+menu_shot / "$PREFIX/libexec/tankai/tankai" "$WORK/bare-menu.png" > /dev/null
+if [ $? -eq 0 ]; then
+  diff_px=$(compare -metric AE -fuzz 8% "$WORK/build-menu.png" "$WORK/bare-menu.png" null: 2>&1 | awk '{print int($1)}')
+else
+  diff_px=999999
+fi
+ok $([ "${diff_px:-999999}" -ge 4800 ]; echo $?) "the game outside its data folder looks different ($diff_px pixels differ)"
+stop_game
 
 log "$CHECKS checks, $FAILS failed"
 [ "$FAILS" -eq 0 ]

@@ -23,6 +23,19 @@ int kiekis = 0;
 
 MSG& Elementas(int i) { return eile[(pradzia + i) % kTalpa]; }
 
+// The cursor in screen coordinates, from SDL's cached state: asking the X server
+// for every message would cost a round trip each.
+POINT Zymeklis(HWND hwnd) {
+  POINT p = {0, 0};
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return p;
+  int x = 0, y = 0;
+  SDL_GetMouseState(&x, &y);
+  Langas* l = RastiLanga(hwnd);
+  p.x = x + (l ? l->x : 0);
+  p.y = y + (l ? l->y : 0);
+  return p;
+}
+
 void Ideti(HWND hwnd, UINT pranesimas, WPARAM wParam, LPARAM lParam) {
   if (kiekis >= kTalpa) return;
   // Windows folds mouse moves together; so do we, or motion would fill the queue.
@@ -40,10 +53,7 @@ void Ideti(HWND hwnd, UINT pranesimas, WPARAM wParam, LPARAM lParam) {
   m.wParam = wParam;
   m.lParam = lParam;
   m.time = SDL_GetTicks();
-  int x = 0, y = 0;
-  if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_GetGlobalMouseState(&x, &y);
-  m.pt.x = x;
-  m.pt.y = y;
+  m.pt = Zymeklis(hwnd);
   ++kiekis;
 }
 
@@ -138,16 +148,15 @@ void Ratukas(const SDL_MouseWheelEvent& e) {
     y = -y;
     x = -x;
   }
-  int gx = 0, gy = 0;
-  SDL_GetGlobalMouseState(&gx, &gy);
+  POINT zymeklis = Zymeklis(hwnd);
   // Windows counts in 120ths of a notch; smooth wheels give fractions of one.
   int dy = static_cast<int>(std::lround(y * WHEEL_DELTA));
   int dx = static_cast<int>(std::lround(x * WHEEL_DELTA));
   WPARAM v = PelesVeliavos();
   if (dy != 0)
-    Ideti(hwnd, WM_MOUSEWHEEL, v | (static_cast<WPARAM>(static_cast<uint16_t>(dy)) << 16), Taskas(gx, gy));
+    Ideti(hwnd, WM_MOUSEWHEEL, v | (static_cast<WPARAM>(static_cast<uint16_t>(dy)) << 16), Taskas(zymeklis.x, zymeklis.y));
   if (dx != 0)
-    Ideti(hwnd, WM_MOUSEHWHEEL, v | (static_cast<WPARAM>(static_cast<uint16_t>(dx)) << 16), Taskas(gx, gy));
+    Ideti(hwnd, WM_MOUSEHWHEEL, v | (static_cast<WPARAM>(static_cast<uint16_t>(dx)) << 16), Taskas(zymeklis.x, zymeklis.y));
 }
 
 void LangoIvykis(const SDL_WindowEvent& e) {

@@ -5,7 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$1
 fuzz="$build-fuzz"
-secs=${TANKAI_FUZZ_SECONDS:-45}
+secs=${TANKAI_FUZZ_SECONDS:-30}
 CC=clang CXX=clang++ cmake -S "$here" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTANKAI_FUZZ=ON -DTANKAI_TESTS=OFF >/dev/null
 targets=$(cd "$here/tests/fuzz" && ls fuzz_*.cpp 2>/dev/null | sed 's/\.cpp$//')
@@ -13,11 +13,12 @@ targets=$(cd "$here/tests/fuzz" && ls fuzz_*.cpp 2>/dev/null | sed 's/\.cpp$//')
 cmake --build "$fuzz" -j"$(nproc)" --target $targets
 seeds="$fuzz/seeds"
 rm -rf "$seeds"; mkdir -p "$seeds"/{bmp,tga,wav,ogg,settings}
-cp "$here"/../shared/testdata/bmpsuite/*/*.bmp "$seeds/bmp/" 2>/dev/null || true
-( cd "$seeds" && convert -size 7x5 gradient:red-blue tga/a.tga && convert -size 7x5 gradient:red-blue -depth 8 -type TrueColorAlpha tga/b.tga \
-    && convert -size 4x4 xc:gray -compress RLE tga/rle.tga \
-    && sox -n -r 8000 -b 16 -c 1 wav/a.wav synth 0.05 sine 440 && sox -n -r 8000 -b 8 -c 2 wav/b.wav synth 0.05 sine 440 \
-    && sox -n -r 8000 -c 1 ogg/a.ogg synth 0.3 sine 440 ) >/dev/null 2>&1 || true
+sh "$here/tests/images/fuzz_seeds.sh" "$seeds" >/dev/null 2>&1
+( cd "$seeds" && sox -n -r 8000 -b 16 -c 1 wav/a.wav synth 0.05 sine 440 \
+    && sox -n -r 8000 -b 8 -c 2 wav/b.wav synth 0.05 sine 440 \
+    && sox -n -r 11025 -b 24 -c 2 wav/c.wav synth 0.05 sine 440 \
+    && sox -n -r 8000 -c 1 ogg/a.ogg synth 0.3 sine 440 \
+    && sox -n -r 8000 -c 2 ogg/b.ogg synth 0.3 sine 440 ) >/dev/null 2>&1
 cp "$here"/tests/fuzz/seeds/settings/* "$seeds/settings/"
 status=0
 for t in $targets; do

@@ -170,6 +170,8 @@ TEST_F(Sriftas, NesekmesGrazinaFalse) {
     TestaiSugadinti(op);
     EXPECT_FALSE(kitas.Sukurti(langas.dc)) << op;
     EXPECT_FALSE(kitas.sukurtas) << op;
+    // What was taken is given back: no lists left behind.
+    EXPECT_EQ(kitas.baze, 0u) << op;
     TestaiAtstatyti();
   }
   KSriftas beKonteksto;

@@ -52,7 +52,7 @@ for lib in $(readelf -d "$WORK/root/usr/libexec/tankai/tankai" | sed -n 's/.*Sha
 done
 
 # A fresh system: apt solves the install with no package known to be installed.
-if [ -n "$(ls /var/lib/apt/lists/*_Packages 2>/dev/null)" ]; then
+if [ -n "$(ls /var/lib/apt/lists/*_Packages* 2>/dev/null)" ]; then
   : > "$WORK/status"
   apt-get -s -o Dir::State::status="$WORK/status" -o APT::Install-Recommends=false install "$DEB" \
     > "$WORK/apt.log" 2>&1

@@ -2,6 +2,7 @@
 
 #include "app/Globalai.h"
 #include "platform/Platforma.h"
+#include "ui/KPrimityvai.h"
 
 void KRodykle::Sukurti() {
   tekstura = teksturos.Gauti("rodykle.tga");
@@ -26,13 +27,7 @@ void KRodykle::Piesti() {
   glPushMatrix();
   glTranslatef(sekama->x, sekama->y, 0);
   glScalef(s, s, 0);
-  glBegin(GL_QUADS);
-  glNormal3f(0, 0, 1);
-  glTexCoord2f(0, 0), glVertex2f(-1, -1);
-  glTexCoord2f(1, 0), glVertex2f(1, -1);
-  glTexCoord2f(1, 1), glVertex2f(1, 1);
-  glTexCoord2f(0, 1), glVertex2f(-1, 1);
-  glEnd();
+  KPrimityvai::Keturkampis(-1, -1, 1, 1, 0, 0, 1, 1);
   glPopMatrix();
   glColor4f(1, 1, 1, 1);
 }

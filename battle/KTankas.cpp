@@ -7,6 +7,7 @@
 #include "battle/KArmija.h"
 #include "core/Zurnalas.h"
 #include "platform/Platforma.h"
+#include "ui/KPrimityvai.h"
 
 namespace {
 
@@ -167,25 +168,13 @@ void KTankas::Piesti() const {
   // Sheet layout: hull 0..0.44, turret 0.45..0.7, shell 0.9..0.99 across, full height.
   glPushMatrix();
   glRotatef(kryptis * 90.0f, 0, 0, 1);
-  glBegin(GL_QUADS);
-  glNormal3f(0, 0, 1);
-  glTexCoord2f(0, 0), glVertex2f(-12, -12);
-  glTexCoord2f(0.44f, 0), glVertex2f(12, -12);
-  glTexCoord2f(0.44f, 1), glVertex2f(12, 12);
-  glTexCoord2f(0, 1), glVertex2f(-12, 12);
-  glEnd();
+  KPrimityvai::Keturkampis(-12, -12, 12, 12, 0, 0, 0.44f, 1);
   glPopMatrix();
 
   glPushMatrix();
   glRotatef(bokstelioKampas, 0, 0, 1);
   glTranslatef(0, 7, 0);  // the turret pivots 7 pixels behind its centre
-  glBegin(GL_QUADS);
-  glNormal3f(0, 0, 1);
-  glTexCoord2f(0.45f, 0), glVertex2f(-7, -14);
-  glTexCoord2f(0.7f, 0), glVertex2f(7, -14);
-  glTexCoord2f(0.7f, 1), glVertex2f(7, 14);
-  glTexCoord2f(0.45f, 1), glVertex2f(-7, 14);
-  glEnd();
+  KPrimityvai::Keturkampis(-7, -14, 7, 14, 0.45f, 0, 0.7f, 1);
   glPopMatrix();
 
   glPopMatrix();
@@ -194,13 +183,7 @@ void KTankas::Piesti() const {
     glPushMatrix();
     glTranslatef(sovinys.x, sovinys.y, 0);
     glRotatef(sovinioKampas, 0, 0, 1);
-    glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
-    glTexCoord2f(0.9f, 0), glVertex2f(-5, -10);
-    glTexCoord2f(0.99f, 0), glVertex2f(5, -10);
-    glTexCoord2f(0.99f, 1), glVertex2f(5, 10);
-    glTexCoord2f(0.9f, 1), glVertex2f(-5, 10);
-    glEnd();
+    KPrimityvai::Keturkampis(-5, -10, 5, 10, 0.9f, 0, 0.99f, 1);
     glPopMatrix();
   }
 }

@@ -2,6 +2,7 @@
 
 #include "app/Globalai.h"
 #include "platform/Platforma.h"
+#include "ui/KPrimityvai.h"
 
 void KMeniu::Sukurti() {
   punktuTekstura = teksturos.Gauti("meniu.tga");
@@ -47,17 +48,7 @@ void KMeniu::Piesti() {
       glColor3f(1, 1, 1);
     const float t0 = (3 - i) * 0.25f;
     const float t1 = (4 - i) * 0.25f;
-    glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
-    glTexCoord2f(0, t0);
-    glVertex2f(-200, -70);
-    glTexCoord2f(1, t0);
-    glVertex2f(200, -70);
-    glTexCoord2f(1, t1);
-    glVertex2f(200, 70);
-    glTexCoord2f(0, t1);
-    glVertex2f(-200, 70);
-    glEnd();
+    KPrimityvai::Keturkampis(-200, -70, 200, 70, 0, t0, 1, t1);
     glTranslatef(0, -100, 0);
   }
   glPopMatrix();
@@ -68,16 +59,6 @@ void KMeniu::Piesti() {
   PaveiksloRibos(s0, s1);
   glPushMatrix();
   glTranslatef(600, 300, 0);
-  glBegin(GL_QUADS);
-  glNormal3f(0, 0, 1);
-  glTexCoord2f(s0, 0);
-  glVertex2f(-200, -300);
-  glTexCoord2f(s1, 0);
-  glVertex2f(200, -300);
-  glTexCoord2f(s1, 1);
-  glVertex2f(200, 300);
-  glTexCoord2f(s0, 1);
-  glVertex2f(-200, 300);
-  glEnd();
+  KPrimityvai::Keturkampis(-200, -300, 200, 300, s0, 0, s1, 1);
   glPopMatrix();
 }

@@ -2,6 +2,7 @@
 
 #include "app/Globalai.h"
 #include "platform/Platforma.h"
+#include "ui/KPrimityvai.h"
 
 void KPagalba::Sukurti() {
   tekstura = teksturos.Gauti("pagalba.tga");
@@ -27,17 +28,7 @@ void KPagalba::Piesti() {
   glBindTexture(GL_TEXTURE_2D, tekstura);
   glPushMatrix();
   glTranslatef(400, 300, 0);
-  glBegin(GL_QUADS);
-  glNormal3f(0, 0, 1);
-  glTexCoord2f(0, 0);
-  glVertex2f(-200, -200);
-  glTexCoord2f(1, 0);
-  glVertex2f(200, -200);
-  glTexCoord2f(1, 1);
-  glVertex2f(200, 200);
-  glTexCoord2f(0, 1);
-  glVertex2f(-200, 200);
-  glEnd();
+  KPrimityvai::Keturkampis(-200, -200, 200, 200, 0, 0, 1, 1);
   glPopMatrix();
   glColor4f(1, 1, 1, 1);
 }

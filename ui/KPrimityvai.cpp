@@ -30,3 +30,18 @@ void KPrimityvai::Kvadratas(float s) {
   glCallList(kvadratas);
   glPopMatrix();
 }
+
+void KPrimityvai::Keturkampis(float x0, float y0, float x1, float y1, float s0, float t0, float s1,
+                              float t1) {
+  glBegin(GL_QUADS);
+  glNormal3f(0.0f, 0.0f, 1.0f);
+  glTexCoord2f(s0, t0);
+  glVertex2f(x0, y0);
+  glTexCoord2f(s1, t0);
+  glVertex2f(x1, y0);
+  glTexCoord2f(s1, t1);
+  glVertex2f(x1, y1);
+  glTexCoord2f(s0, t1);
+  glVertex2f(x0, y1);
+  glEnd();
+}

@@ -9,19 +9,10 @@
 #include <string>
 
 #include "gfx/KBmp.h"
+#include "tests/fuzz/FuzzFailas.h"
 
 namespace {
 
-const std::string& Kelias() {
-  static const std::string k =
-      (std::filesystem::temp_directory_path() / ("fuzz_bmp_" + std::to_string(std::random_device{}()) + ".bmp"))
-          .string();
-  // The file goes when the run ends.
-  static const struct Valymas {
-    ~Valymas() { std::remove(k.c_str()); }
-  } valymas;
-  return k;
-}
 
 bool ZinomaKlaida(const char* t) {
   for (const char* z : {"failas nerastas", "failas nera BMP formato", "failas naudoja suspaudima",
@@ -34,14 +25,12 @@ bool ZinomaKlaida(const char* t) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* duomenys, size_t dydis) {
-  std::FILE* f = std::fopen(Kelias().c_str(), "wb");
-  if (!f) return 0;
-  if (dydis) std::fwrite(duomenys, 1, dydis, f);
-  std::fclose(f);
+  const char* kelias = IrasytiFuzzFaila(duomenys, dydis, "bmp");
+  if (!kelias) return 0;
 
   KBmp t;
   try {
-    t.Uzkrauti(Kelias().c_str());
+    t.Uzkrauti(kelias);
   } catch (const char* klaida) {
     if (!ZinomaKlaida(klaida) || t.pikseliai) std::abort();
     return 0;

@@ -4,28 +4,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include "audio/KOgg.h"
+#include "tests/fuzz/FuzzFailas.h"
 #include "audio/OpenAl.h"
 
-namespace {
-const std::string& Kelias() {
-  static const std::string kelias = "/tmp/fuzz_ogg_" + std::to_string(getpid()) + ".ogg";
-  return kelias;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* duomenys, size_t dydis) {
-  std::FILE* f = std::fopen(Kelias().c_str(), "wb");
-  if (!f) return 0;
-  std::fwrite(duomenys, 1, dydis, f);
-  std::fclose(f);
+  const char* kelias = IrasytiFuzzFaila(duomenys, dydis, "ogg");
+  if (!kelias) return 0;
 
   static KOgg ogg;
   for (int kartoti = 0; kartoti < 2; ++kartoti) {
     try {
-      ogg.Atidaryti(Kelias().c_str());
+      ogg.Atidaryti(kelias);
     } catch (const char*) {
       if (ogg.atidarytas || ogg.failas) std::abort();
       return 0;

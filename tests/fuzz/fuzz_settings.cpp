@@ -9,14 +9,9 @@
 #include <string>
 
 #include "config/KNustatymai.h"
+#include "tests/fuzz/FuzzFailas.h"
 
 namespace {
-const std::string& Kelias() {
-  static const std::string k =
-      (std::filesystem::temp_directory_path() / ("tankai_fuzz_settings_" + std::to_string(std::random_device{}()) + ".cfg"))
-          .string();
-  return k;
-}
 
 void Tikrinti(bool salyga) {
   if (!salyga) std::abort();
@@ -24,18 +19,16 @@ void Tikrinti(bool salyga) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* duomenys, size_t dydis) {
-  std::FILE* f = std::fopen(Kelias().c_str(), "wb");
-  if (!f) return 0;
-  if (dydis) std::fwrite(duomenys, 1, dydis, f);
-  std::fclose(f);
+  const char* kelias = IrasytiFuzzFaila(duomenys, dydis, "cfg");
+  if (!kelias) return 0;
 
   KNustatymai n;
-  n.Skaityti(Kelias().c_str());
+  n.Skaityti(kelias);
   Tikrinti(std::memchr(n.pavad, '\0', sizeof n.pavad) != nullptr);
   Tikrinti(std::memchr(n.klase, '\0', sizeof n.klase) != nullptr);
   Tikrinti(std::memchr(n.kalba, '\0', sizeof n.kalba) != nullptr);
   Tikrinti(n.gpu == nullptr || std::strlen(n.gpu) <= 255);
-  Tikrinti(n.failoVardas && Kelias() == n.failoVardas);
+  Tikrinti(n.failoVardas && std::string(kelias) == n.failoVardas);
   // A second read of the same object exercises the owned texts' replacement.
   n.Skaityti();
   Tikrinti(std::memchr(n.pavad, '\0', sizeof n.pavad) != nullptr);

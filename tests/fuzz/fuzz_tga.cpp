@@ -9,19 +9,10 @@
 #include <string>
 
 #include "gfx/KTga.h"
+#include "tests/fuzz/FuzzFailas.h"
 
 namespace {
 
-const std::string& Kelias() {
-  static const std::string k =
-      (std::filesystem::temp_directory_path() / ("fuzz_tga_" + std::to_string(std::random_device{}()) + ".tga"))
-          .string();
-  // The file goes when the run ends.
-  static const struct Valymas {
-    ~Valymas() { std::remove(k.c_str()); }
-  } valymas;
-  return k;
-}
 
 bool ZinomaKlaida(const char* t) {
   for (const char* z : {"Nepavyko atidaryti failo", "Netinkamas failo tipas", "Neisskirta atmintis!",
@@ -33,14 +24,12 @@ bool ZinomaKlaida(const char* t) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* duomenys, size_t dydis) {
-  std::FILE* f = std::fopen(Kelias().c_str(), "wb");
-  if (!f) return 0;
-  if (dydis) std::fwrite(duomenys, 1, dydis, f);
-  std::fclose(f);
+  const char* kelias = IrasytiFuzzFaila(duomenys, dydis, "tga");
+  if (!kelias) return 0;
 
   KTga t;
   try {
-    t.Uzkrauti(Kelias().c_str());
+    t.Uzkrauti(kelias);
   } catch (const char* klaida) {
     if (!ZinomaKlaida(klaida) || t.pikseliai) std::abort();
     return 0;

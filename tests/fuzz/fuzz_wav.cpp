@@ -4,29 +4,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include "audio/KWav.h"
+#include "tests/fuzz/FuzzFailas.h"
 #include "audio/OpenAl.h"
 
 unsigned fuzzWavSuma = 0;  // keeps the reads of every loaded byte
 
-namespace {
-const std::string& Kelias() {
-  static const std::string kelias = "/tmp/fuzz_wav_" + std::to_string(getpid()) + ".wav";
-  return kelias;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* duomenys, size_t dydis) {
-  std::FILE* f = std::fopen(Kelias().c_str(), "wb");
-  if (!f) return 0;
-  std::fwrite(duomenys, 1, dydis, f);
-  std::fclose(f);
+  const char* kelias = IrasytiFuzzFaila(duomenys, dydis, "wav");
+  if (!kelias) return 0;
 
   static KWav wav;  // reused, as the sample bank reuses its loader
   try {
-    wav.Skaityti(Kelias().c_str());
+    wav.Skaityti(kelias);
   } catch (const char*) {
     if (wav.duomenys || wav.failas) std::abort();
     return 0;

@@ -33,7 +33,19 @@ key space
 sleep 0.4
 menu=$(shot menu)
 selected "$menu" 0; ok $? "menu opens with the first item red"
-ok $([ "$(brightness "$menu" 420 20 360 560)" -gt 60 ]; echo $?) "outcome picture on the right half"
+# The right half shows the first of the three outcome pictures side by side in
+# meniuPav.tga (s 0..0.34, 0.34..0.7, 0.7..1): its mean colour is the nearest.
+dist() { echo "$1 $2" | awk '{print ($1-$4)^2 + ($2-$5)^2 + ($3-$6)^2}'; }
+pav="$WORK/duomenys/meniuPav.tga"
+w=$(identify -format '%w' "$pav"); h=$(identify -format '%h' "$pav")
+a=$((w * 34 / 100)); b=$((w * 70 / 100))
+right=$(mean "$menu" 400 0 400 600)
+d0=$(dist "$right" "$(mean "$pav" 0 0 $a "$h")")
+d1=$(dist "$right" "$(mean "$pav" $a 0 $((b - a)) "$h")")
+d2=$(dist "$right" "$(mean "$pav" $b 0 $((w - b)) "$h")")
+log "outcome picture distances: $d0 $d1 $d2"
+ok $([ "$(brightness "$menu" 420 20 360 560)" -gt 60 ] && awk -v a="$d0" -v b="$d1" -v c="$d2" 'BEGIN { exit !(a < b && a < c) }'; echo $?) \
+  "the first outcome picture on the right half"
 
 key Down; sleep 0.15; key Down; sleep 0.15; key Up; sleep 0.3
 moved=$(shot menu_moved)

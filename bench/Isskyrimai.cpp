@@ -16,6 +16,7 @@
 //
 // usage (from the folder holding settings.cfg and duomenys/): bench_isskyrimai [seconds per phase]
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <execinfo.h>
 #include <link.h>
 #include <pthread.h>
@@ -316,6 +317,32 @@ void Stekai(const char* antraste, const Irasas* irasai, int kiekis, int rodyti) 
   }
 }
 
+using Laikrodis = std::chrono::steady_clock;
+
+// Resident memory now, in KiB, read without allocating.
+long RezidentineKib() {
+  int fd = open("/proc/self/statm", O_RDONLY);
+  if (fd < 0) return 0;
+  char buf[128];
+  ssize_t n = read(fd, buf, sizeof buf - 1);
+  close(fd);
+  if (n <= 0) return 0;
+  buf[n] = 0;
+  long visa = 0, rezidentine = 0;
+  if (std::sscanf(buf, "%ld %ld", &visa, &rezidentine) != 2) return 0;
+  return rezidentine * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// A phase stops early rather than let a leak take the machine's memory.
+constexpr long RIBA_KIB = 1536L * 1024;
+
+struct Eiga {
+  long kadrai = 0;
+  double sekundes = 0;
+  long rssPradzioje = 0, rssPabaigoje = 0;
+  bool nutraukta = false;
+};
+
 void Pradeti() {
   pthread_mutex_lock(&uzraktas);
   sk.zaidimo = sk.biblioteku = sk.kitu = sk.baitai = 0;
@@ -324,13 +351,14 @@ void Pradeti() {
 }
 
 // The phase's counts; `sk` is not touched while they are printed.
-bool Spausdinti(const char* vardas, long kadrai, double sekundes) {
+bool Spausdinti(const char* vardas, const Eiga& e) {
+  const long kadrai = e.kadrai;
   Skaitikliai s;
   pthread_mutex_lock(&uzraktas);
   s = sk;
   pthread_mutex_unlock(&uzraktas);
   const double k = static_cast<double>(std::max(kadrai, 1L));
-  std::printf("  %s: %ld frames in %.1f s\n", vardas, kadrai, sekundes);
+  std::printf("  %s: %ld frames in %.1f s\n", vardas, kadrai, e.sekundes);
   std::printf("    game code, game thread:  %8ld allocations  %9.3f per frame   goal 0: %s\n", s.zaidimo,
               s.zaidimo / k, s.zaidimo == 0 ? "met" : "MISSED");
   std::printf("    libraries, game thread:  %8ld allocations  %9.3f per frame  (%.1f KiB per frame in all)\n",
@@ -340,22 +368,31 @@ bool Spausdinti(const char* vardas, long kadrai, double sekundes) {
   for (int i = 0; i < s.bibliotekuKiekis; ++i)
     std::printf("      %-22s %9.3f per frame\n", Bazinis(s.bibliotekos[i].vardas).c_str(), s.bibliotekos[i].kiekis / k);
   std::printf("    other threads:           %8ld allocations  %9.3f per frame\n", s.kitu, s.kitu / k);
+  std::printf("    resident memory:  %.1f MiB at the start, %.1f MiB at the end, %+.1f KiB per frame\n",
+              e.rssPradzioje / 1024.0, e.rssPabaigoje / 1024.0,
+              static_cast<double>(e.rssPabaigoje - e.rssPradzioje) / k);
+  if (e.nutraukta)
+    std::printf("    STOPPED EARLY: resident memory passed %ld MiB; it grows with every frame\n", RIBA_KIB / 1024);
   Stekai("allocations by the game's code", s.zaidimoIrasai, s.zaidimoIrasu, IRASU);
   Stekai("allocations by libraries inside the game's calls", s.bibliotekuIrasai, s.bibliotekuIrasu, 3);
   Stekai("allocations on other threads", s.kituIrasai, s.kituIrasu, 2);
   return s.zaidimo == 0;
 }
 
-using Laikrodis = std::chrono::steady_clock;
-
 // Frames of one state at the game's own pace; counting covers the frame, not the
 // scripted input.
-long Groti(bool musis, double sekundes, int* pradziu) {
+Eiga Groti(bool musis, double sekundes, int* pradziu) {
   Pradeti();
-  long kadrai = 0;
-  auto pabaiga = Laikrodis::now() +
-                 std::chrono::duration_cast<Laikrodis::duration>(std::chrono::duration<double>(sekundes));
+  Eiga e;
+  long& kadrai = e.kadrai;
+  e.rssPradzioje = RezidentineKib();
+  const auto pradzia = Laikrodis::now();
+  auto pabaiga = pradzia + std::chrono::duration_cast<Laikrodis::duration>(std::chrono::duration<double>(sekundes));
   for (int i = 0; Laikrodis::now() < pabaiga; ++i) {
+    if (i % 30 == 0 && RezidentineKib() > RIBA_KIB) {
+      e.nutraukta = true;
+      break;
+    }
     if (musis) {
       MusioIvestis(i);
     } else {
@@ -375,7 +412,9 @@ long Groti(bool musis, double sekundes, int* pradziu) {
       ++*pradziu;
     }
   }
-  return kadrai;
+  e.rssPabaigoje = RezidentineKib();
+  e.sekundes = std::chrono::duration<double>(Laikrodis::now() - pradzia).count();
+  return e;
 }
 
 }  // namespace
@@ -399,8 +438,7 @@ int main(int argc, char** argv) {
   // caches (drivers compile shaders for new state, the mixer starts sources).
   int pradziu = 0;
   Groti(false, 1.0, &pradziu);
-  long n = Groti(false, sekundes, &pradziu);
-  bool gerai = Spausdinti("menu", n, sekundes);
+  bool gerai = Spausdinti("menu", Groti(false, sekundes, &pradziu));
 
   Pradeti();
   skaiciuoti = true;
@@ -413,8 +451,7 @@ int main(int argc, char** argv) {
   std::printf("  (starting a battle from the menu, two frames: %ld allocations by the game's code, %ld by libraries)\n",
               sk.zaidimo, sk.biblioteku);
   Groti(true, 1.0, &pradziu);
-  n = Groti(true, sekundes, &pradziu);
-  gerai = Spausdinti("battle", n, sekundes) && gerai;
+  gerai = Spausdinti("battle", Groti(true, sekundes, &pradziu)) && gerai;
   if (pradziu) std::printf("  (%d battles ended and were restarted outside the count)\n", pradziu);
   AtleistiMusioKlavisus();
 

@@ -241,6 +241,9 @@ BOOL SwapBuffers(HDC dc) {
   Kontekstas* k = RastiKonteksta(dc);
   if (!k || k->formatas == 0 || !k->langas->sdl) return FALSE;
   if (Sugadinta("SwapBuffers")) return FALSE;
+  // The offscreen driver's surface is a single-buffered pbuffer whose swap does
+  // nothing: without a flush the frames' commands pile up in the driver.
+  glFlush();
   SDL_GL_SwapWindow(k->langas->sdl);
   Palaukti();
   return TRUE;

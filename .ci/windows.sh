@@ -43,7 +43,10 @@ cmake -S "$SRC" -B "$OUT/build-win" \
   -DTANKAI_WIN_DEPS="$OUT/build-win-deps/prefix" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTANKAI_DUOMENU_GENERATORIUS="$OUT/build-win-host/tools/tankai_duomenys" >/dev/null
-cmake --build "$OUT/build-win" -j"$JOBS"
+# Keep going past a failing target so that one run shows every error, and still run the
+# tests of what did build; the run fails either way.
+build_status=0
+cmake --build "$OUT/build-win" -j"$JOBS" -- -k || build_status=$?
 
 # ---- a fresh Wine prefix -----------------------------------------------------------------
 phase "Wine prefix"
@@ -68,5 +71,6 @@ phase "tests under Wine"
 status=0
 xvfb-run -a -s "-screen 0 1024x768x24" \
   ctest --test-dir "$OUT/build-win" --output-on-failure -j"$JOBS" || status=$?
+[ "$build_status" -eq 0 ] || { echo "windows: the cross build failed (status $build_status)"; status=1; }
 phase "done, status $status"
 exit $status

@@ -120,10 +120,8 @@ bool OpenAlDllUzkrauti() {
   if (bandyta) return dll != nullptr;
   bandyta = true;
   HMODULE biblioteka = LoadLibraryA("OpenAL32.dll");
-  if (biblioteka == nullptr) {
-    Zurnalas("Nerastas OpenAL32.dll: garso nebus");
-    return false;
-  }
+  // No DLL is no device: the audio code reports that itself, as on a machine without sound.
+  if (biblioteka == nullptr) return false;
   OpenAlDllLentele nauja;
   bool visos = true;
   // The void(void) step keeps GCC from warning about the cast between function types.

@@ -1,4 +1,5 @@
 # cmake -DEXE=<file.exe> -DOBJDUMP=<objdump> -DLEIDZIAMI=<dll;dll> -P Importai.cmake
+cmake_policy(SET CMP0057 NEW)
 # Fails when the executable imports a DLL outside the allowed list, or is not a GUI program.
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE antrastes RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)

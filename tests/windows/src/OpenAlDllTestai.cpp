@@ -54,21 +54,24 @@ TEST(OpenAlDll, WithoutTheDllNoDeviceOpensAndTheAudioCodeRunsSilent) {
   ZurnaloGaudykle gaudykle;
   EXPECT_EQ(alcOpenDevice(nullptr), nullptr);
   EXPECT_FALSE(OpenAlDllUzkrautas());
-  EXPECT_EQ(gaudykle.Kiek("Nerastas OpenAL32.dll: garso nebus"), 1);
+  // Nothing of its own: the audio code reports the missing device, as without sound hardware.
+  EXPECT_TRUE(gaudykle.Pranesimai().empty());
   EXPECT_EQ(alcGetError(nullptr), ALC_INVALID_VALUE);
   EXPECT_EQ(alcGetError(nullptr), ALC_NO_ERROR);
   // As OpenAL itself answers with no context current.
   EXPECT_EQ(alGetError(), AL_INVALID_OPERATION);
 
-  // The DLL is looked for once, not on every request.
+  // Looked for once: a DLL that appears later is not picked up by the running game.
+  ASSERT_TRUE(SetDllDirectoryA(TANKAI_OPENAL_PAKAITALAS_DIR));
   EXPECT_EQ(alcOpenDevice(nullptr), nullptr);
-  EXPECT_EQ(gaudykle.Kiek("Nerastas OpenAL32.dll: garso nebus"), 1);
+  EXPECT_FALSE(OpenAlDllUzkrautas());
 
   gaudykle.Isvalyti();
   KGarsai bankas;
   bankas.Sukurti();
   EXPECT_FALSE(bankas.atidarytas);
   EXPECT_EQ(gaudykle.Kiek("Garsai->Sukurti: Klaida inicializuojant garso irengini"), 1);
+  EXPECT_EQ(gaudykle.Pranesimai().size(), 1u);
 
   KVektorius vieta;
   KGarsas garsas;

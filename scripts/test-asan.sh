@@ -17,7 +17,7 @@ status=0
   LSAN_OPTIONS=suppressions=$here/tests/e2e/lsan.supp:print_suppressions=0 \
   ctest --output-on-failure -j"$(nproc)" --timeout 600 -L 'core|config|input|audio|battle') || status=1
 export ASAN_OPTIONS=detect_leaks=0:exitcode=99
-(cd "$asan" && ctest --output-on-failure -j"$(nproc)" --timeout 600 -LE 'e2e|core|config|input|audio|battle') || status=1
+(cd "$asan" && ctest --output-on-failure -j"$(nproc)" --timeout 600 -LE 'e2e|packaging|core|config|input|audio|battle') || status=1
 for s in battle broken_data; do
   TANKAI_E2E_KEEP=1 bash "$here/tests/e2e/$s.sh" "$asan/tankai" "$asan" "$asan/tests/e2e/uzdaryti_langa" || status=1
 done

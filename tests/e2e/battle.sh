@@ -22,9 +22,12 @@ settled=$(shot battle_settled)
 
 ok $([ "$(brightness "$start" 25 33 750 560)" -gt 60 ]; echo $?) "the grid fills the battle area"
 ok $([ "$(brightness "$start" 0 0 20 600)" -lt 20 ]; echo $?) "the grid starts 25 pixels in"
-flash=$(changed "$start" "$settled" $(cell 8 0))
-log "marker area changed by $flash pixels"
-ok $([ "$flash" -gt 40 ]; echo $?) "the marker flashes over the current tank"
+near=$(gold "$start" $(($(cx 8) - 45)) $(($(cy 0) - 45)) 90 90)
+field=$(gold "$start" 25 33 750 562)
+gone=$(gold "$settled" 25 33 750 562)
+log "marker glow: $near pixels at the current tank, $field in the field, $gone half a second on"
+ok $([ "$near" -gt 100 ] && [ "$near" -ge $((field * 9 / 10)) ] && [ "$gone" -lt 60 ]; echo $?) \
+  "the marker flashes over the current tank and fades"
 
 # Both armies stand on their rows: the computer drives every other tank, so the rows change.
 sleep 1.5
@@ -73,8 +76,10 @@ sleep 0.05
 sel=$(shot select_next)
 sleep 0.8
 sel_after=$(shot select_next_after)
-n=$(changed "$sel" "$sel_after" 25 440 750 155)
-ok $([ "$n" -gt 60 ]; echo $?) "S selects the next tank and flashes the marker ($n pixels)"
+g1=$(gold "$sel" 25 33 750 562)
+g2=$(gold "$sel_after" 25 33 750 562)
+log "marker glow after S: $g1 pixels, then $g2"
+ok $([ "$g1" -gt 100 ] && [ "$g2" -lt 60 ]; echo $?) "S selects the next tank and flashes the marker"
 
 # F1 held: the help over the running battle; released: gone again.
 pre=$(shot help_before)

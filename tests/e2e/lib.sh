@@ -88,6 +88,12 @@ changed() {  # changed <a.png> <b.png> <x> <y> <w> <h>
   compare -metric AE -fuzz 8% "$WORK/cmp_a.png" "$WORK/cmp_b.png" null: 2>&1 | awk '{print int($1)}'
 }
 
+# Pixels of the marker's golden glow in a region: bright, warm, more red than blue.
+gold() {  # gold <png> <x> <y> <w> <h>
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage \
+    -fx '(r > 0.75 && g > 0.6 && b < 0.75 && r - b > 0.2) ? 1 : 0' -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
 # View coordinates (800x600, y up) to window rows.
 row() { echo $((600 - $1)); }
 

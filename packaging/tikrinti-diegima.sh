@@ -65,24 +65,18 @@ for n in 32 48 64 128 256; do
     "icon ${n}x${n} shows a picture in the middle (alpha $mid) on a clear ground (alpha $corner)"
 done
 
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/e2e/lib_langas.sh"
+
 # Runs a command in a folder, skips the intro, photographs the menu into $3.
 # Leaves PID and WID set.
 menu_shot() {  # menu_shot <folder> <command> <png>
   (cd "$1" && exec "$2" > "$WORK/game.log" 2>&1) &
   PID=$!
-  WID=""
-  for _ in $(seq 1 100); do
-    WID=$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | head -n 1) || true
-    [ -n "$WID" ] && break
-    kill -0 "$PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -z "$WID" ]; then
+  if ! WID=$(wait_window "$PID"); then
     log "no window from $2"
     cat "$WORK/game.log"
     return 1
   fi
-  xdotool windowfocus --sync "$WID" 2>/dev/null || xdotool windowfocus "$WID"
   # Space skips the intro; a key sent before the window has the focus is lost, and
   # Space does nothing in the menu, so it is repeated until the menu shows.
   for _ in $(seq 1 20); do

@@ -12,6 +12,7 @@ if [ -z "${TANKAI_E2E_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 unset SDL_VIDEODRIVER  # a real X window here, not the offscreen surface
+source "$(dirname "${BASH_SOURCE[0]}")/lib_langas.sh"
 
 WORK=$(mktemp -d /tmp/tankai-e2e.XXXXXX)
 SHOTS=${TANKAI_E2E_SHOTS:-$WORK/shots}
@@ -44,17 +45,7 @@ prepare() {
 start_game() {
   (cd "$WORK" && exec "$TANKAI" > "$WORK/game.log" 2>&1) &
   PID=$!
-  WID=""
-  for _ in $(seq 1 100); do
-    WID=$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | head -n 1) || true
-    [ -n "$WID" ] && break
-    kill -0 "$PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -z "$WID" ]; then
-    log "FAIL: no game window"; cat "$WORK/game.log"; exit 1
-  fi
-  xdotool windowfocus --sync "$WID" 2>/dev/null || xdotool windowfocus "$WID"
+  WID=$(wait_window "$PID") || { log "FAIL: no game window"; cat "$WORK/game.log"; exit 1; }
   log "window $WID, pid $PID"
 }
 

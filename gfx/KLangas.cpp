@@ -6,6 +6,7 @@
 #include "app/Globalai.h"
 #include "config/KNustatymai.h"
 #include "core/Zurnalas.h"
+#include "gfx/Istekliai.h"
 #include "gfx/KadruRitmas.h"
 
 bool langasUzdaromas = false;
@@ -104,7 +105,10 @@ bool KLangas::Sukurti(const KNustatymai& n, bool rodyti) {
   wc.cbClsExtra = 0;
   wc.cbWndExtra = 0;
   wc.hInstance = instancija;
-  wc.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
+  // The game's own icon where the executable carries one (the taskbar and Alt+Tab show
+  // the class icon); the system's otherwise.
+  wc.hIcon = LoadIconA(instancija, MAKEINTRESOURCEA(TANKAI_IKONA));
+  if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = nullptr;
   wc.lpszMenuName = nullptr;

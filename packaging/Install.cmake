@@ -8,7 +8,12 @@
 #
 # The game reads "settings.cfg" and "duomenys/" from its working folder, hence the
 # launcher. Included from the top-level CMakeLists.txt after the game and its data.
-if(WIN32 OR CMAKE_CROSSCOMPILING)
+# Windows builds ship a folder and its packages instead: packaging/Windows.cmake.
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
+  return()
+endif()
+if(CMAKE_CROSSCOMPILING)
   return()
 endif()
 include(GNUInstallDirs)

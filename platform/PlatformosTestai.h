@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Win32.h"
+#include "platform/Platforma.h"
 
 // Headless runs: selects SDL's offscreen video driver unless one is already chosen.
 void TestaiBeEkrano();

@@ -133,6 +133,7 @@ typedef struct _devicemodeA {
 #define WS_EX_APPWINDOW 0x00040000u
 #define WS_EX_CLIENTEDGE 0x00000200u
 #define WS_EX_WINDOWEDGE 0x00000100u
+#define MAKEINTRESOURCEA(i) ((LPCSTR)(uintptr_t)(WORD)(i))
 #define IDI_WINLOGO ((LPCSTR)(uintptr_t)32517)
 #define IDC_ARROW ((LPCSTR)(uintptr_t)32512)
 #define SW_HIDE 0

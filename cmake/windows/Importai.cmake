@@ -1,6 +1,7 @@
-# cmake -DEXE=<file.exe> -DOBJDUMP=<objdump> -DLEIDZIAMI=<dll;dll> -P Importai.cmake
+# cmake -DEXE=<file.exe|file.dll> -DOBJDUMP=<objdump> -DLEIDZIAMI=<dll;dll> [-DGUI=ON] -P Importai.cmake
 cmake_policy(SET CMP0057 NEW)
-# Fails when the executable imports a DLL outside the allowed list, or is not a GUI program.
+# Fails when the file imports a DLL outside the allowed list, or, with GUI, is not a GUI
+# program.
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE antrastes RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} -p ${EXE} failed")
@@ -25,7 +26,7 @@ if(blogi)
   message(FATAL_ERROR "${EXE} imports DLLs outside the allowed list: ${blogi}")
 endif()
 # Subsystem 2 is the Windows GUI subsystem (3 would open a console).
-if(NOT antrastes MATCHES "Subsystem[ \t]+0*2[ \t]")
+if(GUI AND NOT antrastes MATCHES "Subsystem[ \t]+0*2[ \t]")
   string(REGEX MATCH "Subsystem[^\n]*" sub "${antrastes}")
   message(FATAL_ERROR "${EXE} is not a GUI-subsystem program (${sub})")
 endif()

@@ -8,7 +8,15 @@
 #include "platform/PlatformosTestai.h"
 
 TEST(ProgramosGarsas, F3PlaysTheShotOncePerPress) {
-  setenv("ALSOFT_DRIVERS", "null", 1);  // before OpenAL's first use in this process
+  // Before OpenAL's first use in this process.
+#ifdef _WIN32
+  _putenv_s("ALSOFT_DRIVERS", "null");
+#else
+  setenv("ALSOFT_DRIVERS", "null", 1);
+#endif
+  // A fresh program's shot sound: another test of this process may have run the game,
+  // whose sources went with its OpenAL context.
+  suvioGarsas = KGarsas();
   TestaiBeEkrano();
   TestaiIrasytiPranesimus(true);
   ASSERT_TRUE(Paleisti());

@@ -39,6 +39,10 @@ class Programa : public ::testing::Test {
 
 TEST_F(Programa, StartUpPreparesEveryPieceInOrder) {
   EXPECT_TRUE(langas.sukurtas);
+#ifdef _WIN32
+  // This test program carries no icon of its own: the window class takes the system's.
+  EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(langas.langas, GCLP_HICON)), LoadIconA(nullptr, IDI_WINLOGO));
+#endif
   EXPECT_EQ(nustatymai.plotis, 800);  // the build folder's settings file
   EXPECT_EQ(nustatymai.aukstis, 600);
   EXPECT_NE(KPrimityvai::kvadratas, 0u);

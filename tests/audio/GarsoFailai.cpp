@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/common/IsorinisIrankis.h"
+
 namespace fs = std::filesystem;
 
 namespace garso_failai {
@@ -23,8 +25,7 @@ fs::path TestoAplankas() {
 }
 
 int Vykdyti(const std::string& komanda) {
-  int r = std::system((komanda + " >/dev/null 2>&1").c_str());
-  return r;
+  return IsorinisIrankis(komanda + " >/dev/null 2>&1");
 }
 
 Baitai Skaityti(const fs::path& kelias) {

@@ -1,6 +1,7 @@
 #pragma once
 // Files for the audio tests: a fresh folder per test, external tools (sox, oggenc,
-// oggdec) run at test time, and raw byte helpers for hand-built files.
+// oggdec) run at test time (replayed in the Windows build: tests/common/IsorinisIrankis.h),
+// and raw byte helpers for hand-built files.
 #include <cstdint>
 #include <filesystem>
 #include <string>

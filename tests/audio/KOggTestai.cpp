@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -24,8 +26,28 @@ std::string Klaida(KOgg& ogg, const fs::path& kelias) {
   return "";
 }
 
+// oggdec's decode on the build machine is the reference. The Windows build decodes with
+// the same libvorbis on another C runtime's maths, which rounds the odd sample the other
+// way; a misplaced chunk differs by far more.
+#ifdef _WIN32
+constexpr int LEIDZIAMA = 1;
+#else
+constexpr int LEIDZIAMA = 0;
+#endif
+
+// 16-bit little-endian samples, equal within LEIDZIAMA.
+bool Sutampa(const void* a, const void* b, size_t baitu) {
+  const auto* x = static_cast<const unsigned char*>(a);
+  const auto* y = static_cast<const unsigned char*>(b);
+  for (size_t i = 0; i + 1 < baitu; i += 2) {
+    const int p = int16_t(x[i] | x[i + 1] << 8), q = int16_t(y[i] | y[i + 1] << 8);
+    if (std::abs(p - q) > LEIDZIAMA) return false;
+  }
+  return true;
+}
+
 bool Lygu(const KOgg& ogg, const Baitai& pcm, size_t nuo) {
-  return std::memcmp(ogg.pcm, pcm.data() + nuo, GABALAS) == 0;
+  return Sutampa(ogg.pcm, pcm.data() + nuo, GABALAS);
 }
 
 }  // namespace
@@ -150,7 +172,7 @@ TEST_F(KOggTakelis, TrumpesnisUzGabalaKiekvienameGabaleVisas) {
   for (int k = 0; k < 6; ++k) {
     SCOPED_TRACE(k);
     ASSERT_TRUE(ogg.Skaityti());
-    EXPECT_EQ(0, std::memcmp(ogg.pcm, pcm.data(), pcm.size()));
+    EXPECT_TRUE(Sutampa(ogg.pcm, pcm.data(), pcm.size()));
     size_t nenuliniai = 0;
     for (size_t i = pcm.size(); i < GABALAS; ++i) nenuliniai += ogg.pcm[i] != 0;
     EXPECT_EQ(0u, nenuliniai);  // silence after the track's end

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/common/IsorinisIrankis.h"
+
 namespace vaizdai {
 
 namespace {
@@ -59,8 +61,7 @@ std::vector<unsigned char> KaipRgba(const KTeksturaDuom& v) {
 }
 
 bool Convert(const std::string& argumentai) {
-  const std::string komanda = "convert " + argumentai + " 2>&1";
-  return std::system(komanda.c_str()) == 0;
+  return IsorinisIrankis("convert " + argumentai + " 2>&1") == 0;
 }
 
 std::vector<unsigned char> Skaityti(const std::string& failas) {
@@ -72,8 +73,11 @@ bool ImageMagickRgba(const std::string& failas, int& plotis, int& aukstis, std::
   const std::string dydis = failas + ".dydis", duomenys = failas + ".rgba";
   if (!Convert("'" + failas + "' -auto-orient -format '%w %h' -write info:'" + dydis + "' -depth 8 rgba:'" + duomenys + "'"))
     return false;
-  std::ifstream d(dydis);
-  if (!(d >> plotis >> aukstis)) return false;
+  {
+    // Closed before the removal below: Windows keeps an open file.
+    std::ifstream d(dydis);
+    if (!(d >> plotis >> aukstis)) return false;
+  }
   rgba = Apversti(Skaityti(duomenys), plotis, aukstis);
   std::remove(dydis.c_str());
   std::remove(duomenys.c_str());

@@ -1,10 +1,14 @@
 // The run-time OpenAL loader on real Windows DLL loading (under Wine in CI): no DLL, a
-// DLL that lacks entry points, and the stand-in DLL with the game's audio code on it.
+// truncated one, one of the wrong architecture, one that lacks entry points, and the
+// shipped OpenAL Soft (its null backend, chosen by the test's environment) with the
+// game's audio code on it.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -27,6 +31,38 @@ void IsNaujo(const char* aplankas) {
 void Pabaiga() {
   OpenAlDllAtlaisvinti();
   SetDllDirectoryA(nullptr);
+}
+
+std::string Aplankas(const std::string& kelias) {
+  return std::filesystem::path(kelias).parent_path().string();
+}
+
+// A folder holding only an OpenAL32.dll made of the given bytes.
+std::string DllAplankas(const char* vardas, const std::vector<char>& baitai) {
+  auto aplankas = std::filesystem::path(TANKAI_BINARY_DIR) / "windows-testai" / vardas;
+  std::filesystem::create_directories(aplankas);
+  std::ofstream(aplankas / "OpenAL32.dll", std::ios::binary).write(baitai.data(), std::streamsize(baitai.size()));
+  return aplankas.string();
+}
+
+std::vector<char> Skaityti(const char* kelias) {
+  std::ifstream f(kelias, std::ios::binary);
+  return std::vector<char>(std::istreambuf_iterator<char>(f), {});
+}
+
+// A DLL the system will not load: the game must take it as no DLL at all.
+void NepakraunamasDll(const std::string& aplankas) {
+  IsNaujo(aplankas.c_str());
+  ZurnaloGaudykle gaudykle;
+  EXPECT_EQ(alcOpenDevice(nullptr), nullptr);
+  EXPECT_FALSE(OpenAlDllUzkrautas());
+  EXPECT_EQ(alcGetError(nullptr), ALC_INVALID_VALUE);
+  KGarsai bankas;
+  bankas.Sukurti();
+  EXPECT_FALSE(bankas.atidarytas);
+  EXPECT_EQ(gaudykle.Kiek("Garsai->Sukurti: Klaida inicializuojant garso irengini"), 1);
+  bankas.Atlaisvinti();
+  Pabaiga();
 }
 
 // 16-bit mono PCM of the given length in a RIFF/WAVE file.
@@ -62,7 +98,7 @@ TEST(OpenAlDll, WithoutTheDllNoDeviceOpensAndTheAudioCodeRunsSilent) {
   EXPECT_EQ(alGetError(), AL_INVALID_OPERATION);
 
   // Looked for once: a DLL that appears later is not picked up by the running game.
-  ASSERT_TRUE(SetDllDirectoryA(TANKAI_OPENAL_PAKAITALAS_DIR));
+  ASSERT_TRUE(SetDllDirectoryA(Aplankas(TANKAI_OPENAL_DLL).c_str()));
   EXPECT_EQ(alcOpenDevice(nullptr), nullptr);
   EXPECT_FALSE(OpenAlDllUzkrautas());
 
@@ -84,6 +120,19 @@ TEST(OpenAlDll, WithoutTheDllNoDeviceOpensAndTheAudioCodeRunsSilent) {
   Pabaiga();
 }
 
+TEST(OpenAlDll, ATruncatedDllIsNoDll) {
+  auto dll = Skaityti(TANKAI_OPENAL_DLL);
+  ASSERT_GT(dll.size(), 100000u);
+  dll.resize(dll.size() / 3);
+  NepakraunamasDll(DllAplankas("trumpas", dll));
+}
+
+TEST(OpenAlDll, A32BitDllIsNoDll) {
+  auto dll = Skaityti(TANKAI_DLL_32);
+  ASSERT_FALSE(dll.empty()) << "no 32-bit DLL at '" TANKAI_DLL_32 "' (Debian's nsis provides one)";
+  NepakraunamasDll(DllAplankas("x86", dll));
+}
+
 TEST(OpenAlDll, ADllWithoutEveryEntryPointIsRefused) {
   IsNaujo(TANKAI_OPENAL_DALINIS_DIR);
   ZurnaloGaudykle gaudykle;
@@ -100,7 +149,7 @@ TEST(OpenAlDll, ADllWithoutEveryEntryPointIsRefused) {
 }
 
 TEST(OpenAlDll, TheSampleBankAndASourcePlayThroughALoadedDll) {
-  IsNaujo(TANKAI_OPENAL_PAKAITALAS_DIR);
+  IsNaujo(Aplankas(TANKAI_OPENAL_DLL).c_str());
   ZurnaloGaudykle gaudykle;
   KGarsai bankas;
   bankas.Sukurti();
@@ -141,9 +190,9 @@ TEST(OpenAlDll, TheSampleBankAndASourcePlayThroughALoadedDll) {
   Pabaiga();
 }
 
-// The stand-in must keep the queue rules the music stream relies on.
-TEST(OpenAlDll, StandInQueuesProcessBufferByBufferAndStopWhenDry) {
-  IsNaujo(TANKAI_OPENAL_PAKAITALAS_DIR);
+// The queue rules the music stream relies on, through the loader's table.
+TEST(OpenAlDll, QueuesProcessBufferByBufferAndStopWhenDry) {
+  IsNaujo(Aplankas(TANKAI_OPENAL_DLL).c_str());
   ALCdevice* d = alcOpenDevice(nullptr);
   ASSERT_NE(d, nullptr);
   ALCcontext* k = alcCreateContext(d, nullptr);
@@ -161,15 +210,27 @@ TEST(OpenAlDll, StandInQueuesProcessBufferByBufferAndStopWhenDry) {
   alSourceUnqueueBuffers(s, 1, &isimtas);  // nothing processed before playing
   EXPECT_EQ(alGetError(), AL_INVALID_VALUE);
   alSourcePlay(s);
-  std::this_thread::sleep_for(std::chrono::milliseconds(30));
-  alGetSourcei(s, AL_BUFFERS_PROCESSED, &n);
-  EXPECT_GE(n, 1);
+  // The mixer runs on its own thread: wait for the states, however busy the machine.
+  auto Laukti = [&](ALenum kas, auto tinka) {
+    const auto iki = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    ALint v = -1;
+    do {
+      alGetSourcei(s, kas, &v);
+      if (tinka(v)) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    } while (std::chrono::steady_clock::now() < iki);
+    return false;
+  };
+  ASSERT_TRUE(Laukti(AL_BUFFERS_PROCESSED, [](ALint v) { return v >= 1; }));
   alSourceUnqueueBuffers(s, 1, &isimtas);
   EXPECT_EQ(isimtas, b[0]);
   EXPECT_EQ(alGetError(), AL_NO_ERROR);
-  std::this_thread::sleep_for(std::chrono::milliseconds(40));
-  alGetSourcei(s, AL_SOURCE_STATE, &n);
-  EXPECT_EQ(n, AL_STOPPED);
+  alGetSourcei(s, AL_BUFFERS_QUEUED, &n);
+  EXPECT_EQ(n, 1);
+  // Dry after the last queued buffer: stopped by itself, not looping back.
+  EXPECT_TRUE(Laukti(AL_SOURCE_STATE, [](ALint v) { return v == AL_STOPPED; }));
+  alGetSourcei(s, AL_BUFFERS_PROCESSED, &n);
+  EXPECT_EQ(n, 1);
   alDeleteBuffers(1, &b[1]);  // still queued
   EXPECT_EQ(alGetError(), AL_INVALID_OPERATION);
   alDeleteSources(1, &s);

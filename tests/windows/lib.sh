@@ -1,0 +1,159 @@
+# Shared steps of the runs of the packaged game under Wine and Xvfb: a Wine prefix, the
+# game started in a folder, real key events from xdotool (down, a few frames, up, as a
+# person presses), screenshots from ImageMagick, and waits for states, never for a fixed
+# time. Sourced by each scenario, which is given the ZIP and the installer.
+set -uo pipefail
+
+ZIP=$(readlink -f "$1")
+SETUP=$(readlink -f "$2")
+
+if [ -z "${TANKAI_WINE_XVFB:-}" ]; then
+  export TANKAI_WINE_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+
+SCENARIJUS=$(basename "$0" .sh)
+WORK=$(mktemp -d /tmp/tankai-wine-$SCENARIJUS.XXXXXX)
+SHOTS=${TANKAI_WINE_SHOTS:-$WORK/shots}
+mkdir -p "$SHOTS"
+FAILS=0
+CHECKS=0
+PID=""
+WID=""
+NAUJAS_PRIEFIKSAS=""
+
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installer prompts, no menu entries written into the host.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+log() { echo "[windows-$SCENARIJUS] $*"; }
+ok() {  # ok <status> <description>
+  CHECKS=$((CHECKS + 1))
+  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
+}
+
+cleanup() {
+  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -9 "$PID" 2>/dev/null; fi
+  if [ -n "$NAUJAS_PRIEFIKSAS" ]; then wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; fi
+  # A read-only folder of a scenario must not keep its files from going.
+  chmod -R u+rwX "$WORK" 2>/dev/null
+  [ -n "${TANKAI_WINE_KEEP:-}" ] && echo "kept $WORK" || rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# A Wine prefix of its own under $WORK (fresh: made now), or the one the caller exported.
+naujas_priefiksas() {
+  export WINEPREFIX=$WORK/wine
+  NAUJAS_PRIEFIKSAS=1
+  wineboot -i >/dev/null 2>&1
+  # A crash must fail the run, not wait for a click on Wine's crash dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wineserver -w
+}
+if [ -z "${WINEPREFIX:-}" ] || [ ! -d "$WINEPREFIX" ]; then naujas_priefiksas; fi
+
+# Polls a command until it succeeds or the seconds run out.
+laukti() {  # laukti <seconds> <command...>
+  local iki=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$iki" ] || return 1
+    sleep 0.1
+  done
+}
+
+# The ZIP unpacked into a folder: prints the game's folder in it.
+isskleisti() {  # isskleisti <folder>
+  mkdir -p "$1"
+  unzip -q "$ZIP" -d "$1" || return 1
+  echo "$1/$(basename "$ZIP" .zip)"
+}
+
+# Starts a command in a folder (the game by default) and waits for a window of that
+# title; leaves PID and WID set. The log goes to $WORK/game.log.
+zaidimo_langas() { WID=$(timeout 5 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1); [ -n "$WID" ]; }
+paleisti() {  # paleisti <folder> [title] [command...]
+  local aplankas=$1 pavadinimas=${2:-Tankai}
+  shift 2 2>/dev/null || shift
+  [ $# -gt 0 ] || set -- wine tankai.exe
+  (cd "$aplankas" && exec "$@" >"$WORK/game.log" 2>&1) &
+  PID=$!
+  WID=""
+  if ! laukti 90 zaidimo_langas "$pavadinimas"; then
+    log "no window titled '$pavadinimas'"
+    cat "$WORK/game.log"
+    return 1
+  fi
+  timeout 5 xdotool windowfocus --sync "$WID" 2>/dev/null || timeout 5 xdotool windowfocus "$WID"
+  log "window $WID"
+}
+
+# The game sees a key only if it is still down at the next frame.
+key() { local k; for k in "$@"; do timeout 5 xdotool keydown "$k"; sleep 0.08; timeout 5 xdotool keyup "$k"; sleep 0.05; done; }
+
+shot() {  # shot <name>: the game window into $SHOTS/<name>.png; prints the path
+  local f="$SHOTS/$1.png"
+  timeout 10 import -window "$WID" "png:$f" 2>/dev/null
+  echo "$f"
+}
+# Brightness (sum of the mean channels, 0..765) of a region, window pixels from the top left.
+brightness() {  # brightness <png> <x> <y> <w> <h>
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -scale '1x1!' \
+    -format '%[fx:int(255*r+0.5)+int(255*g+0.5)+int(255*b+0.5)]' info: 2>/dev/null || echo -1
+}
+sviesu() { [ "$(brightness "$@")" -gt 60 ]; }
+tamsu() { local b; b=$(brightness "$@"); [ "$b" -ge 0 ] && [ "$b" -lt 20 ]; }
+
+# The screens, told apart by where they have a picture and where black: the intro is
+# one picture in the middle; the menu has its buttons on the left and its picture on the
+# right; the battle fills the window but for a thin black frame.
+ekranas_intro() { local f; f=$(shot intro); sviesu "$f" 300 150 200 300 && tamsu "$f" 0 0 150 600 && tamsu "$f" 650 0 150 600; }
+ekranas_meniu() { local f; f=$(shot meniu); sviesu "$f" 700 100 80 400 && tamsu "$f" 60 470 300 100 && tamsu "$f" 0 0 30 600; }
+ekranas_musis() { local f; f=$(shot musis); sviesu "$f" 60 470 300 100 && sviesu "$f" 700 100 60 400 && tamsu "$f" 0 0 20 600; }
+laukti_ekrano() {  # laukti_ekrano <intro|meniu|musis> <description>
+  laukti 30 "ekranas_$1"
+  ok $? "$2"
+}
+
+# Waits for the game to end and checks its exit status.
+laukti_pabaigos() {  # laukti_pabaigos <status> [seconds]
+  local status
+  if ! laukti "${2:-30}" eval '! kill -0 "$PID" 2>/dev/null'; then
+    ok 1 "the game ends"
+    kill -9 "$PID" 2>/dev/null
+    PID=""
+    return
+  fi
+  wait "$PID"; status=$?
+  PID=""
+  ok $([ "$status" -eq "$1" ]; echo $?) "exit status $status (expected $1)"
+}
+
+# A short game with its pictures checked: intro, menu, a battle with a move and a shot,
+# Escape back to the menu, the quit item, exit status 0.
+zaisti_ir_iseiti() {
+  laukti_ekrano intro "the intro shows its picture"
+  key space
+  laukti_ekrano meniu "Space leads to the menu"
+  key Return
+  laukti_ekrano musis "Enter starts a battle on the grid"
+  local a b
+  a=$(shot musis_pries)
+  timeout 5 xdotool keydown Up; sleep 0.8; timeout 5 xdotool keyup Up
+  key Left space
+  b=$(shot musis_po)
+  ok $([ "$(compare -metric AE -fuzz 8% "$a" "$b" null: 2>&1 | awk '{print int($1)}')" -gt 100 ]; echo $?) \
+    "the battle runs and answers the keys"
+  key Escape
+  laukti_ekrano meniu "Escape returns to the menu"
+  key Down Down Return
+  laukti_pabaigos 0
+}
+
+finish() {
+  log "$CHECKS checks, $FAILS failed; screenshots in $SHOTS"
+  [ "$FAILS" -eq 0 ] || { log "game log:"; tail -n 40 "$WORK/game.log" 2>/dev/null; }
+  [ "$FAILS" -eq 0 ]
+  exit $?
+}

@@ -33,10 +33,20 @@ ok() {  # ok <status> <description>
   if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
 }
 
+# The game's own process (Wine's launcher may have handed it on), then the launcher.
+sustabdyti() {
+  local p
+  p=$([ -n "$WID" ] && timeout 5 xdotool getwindowpid "$WID" 2>/dev/null)
+  [ -n "$p" ] && kill -9 "$p" 2>/dev/null
+  [ -n "$PID" ] && kill -9 "$PID" 2>/dev/null
+  PID=""
+}
+
 cleanup() {
-  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -9 "$PID" 2>/dev/null; fi
+  sustabdyti
   if [ -n "$NAUJAS_PRIEFIKSAS" ]; then wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; fi
   # A read-only folder of a scenario must not keep its files from going.
+  chattr -R -i "$WORK" 2>/dev/null
   chmod -R u+rwX "$WORK" 2>/dev/null
   [ -n "${TANKAI_WINE_KEEP:-}" ] && echo "kept $WORK" || rm -rf "$WORK"
 }
@@ -97,19 +107,25 @@ shot() {  # shot <name>: the game window into $SHOTS/<name>.png; prints the path
   timeout 10 import -window "$WID" "png:$f" 2>/dev/null
   echo "$f"
 }
-# Brightness (sum of the mean channels, 0..765) of a region, window pixels from the top left.
+# Brightness (sum of the mean channels, 0..765) of a region given in the game's 800 by
+# 600 view (from the top left), whatever the window's size.
 brightness() {  # brightness <png> <x> <y> <w> <h>
-  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -scale '1x1!' \
-    -format '%[fx:int(255*r+0.5)+int(255*g+0.5)+int(255*b+0.5)]' info: 2>/dev/null || echo -1
+  local w h
+  read -r w h <<<"$(identify -format '%w %h' "$1" 2>/dev/null)"
+  [ -n "$h" ] || { echo -1; return; }
+  convert "$1" -crop "$(($4 * w / 800))x$(($5 * h / 600))+$(($2 * w / 800))+$(($3 * h / 600))" +repage \
+    -scale '1x1!' -format '%[fx:int(255*r+0.5)+int(255*g+0.5)+int(255*b+0.5)]' info: 2>/dev/null || echo -1
 }
 sviesu() { [ "$(brightness "$@")" -gt 60 ]; }
 tamsu() { local b; b=$(brightness "$@"); [ "$b" -ge 0 ] && [ "$b" -lt 20 ]; }
 
-# The screens, told apart by where they have a picture and where black: the intro is
-# one picture in the middle; the menu has its buttons on the left and its picture on the
-# right; the battle fills the window but for a thin black frame.
+# The screens, told apart by where they have a picture and where black (with or without
+# their pictures: untextured, they are plain white shapes in the same places): the intro
+# is one picture in the middle; the menu has its buttons on the left, black above and
+# below them, and its picture on the right; the battle fills the window but for a thin
+# black frame.
 ekranas_intro() { local f; f=$(shot intro); sviesu "$f" 300 150 200 300 && tamsu "$f" 0 0 150 600 && tamsu "$f" 650 0 150 600; }
-ekranas_meniu() { local f; f=$(shot meniu); sviesu "$f" 700 100 80 400 && tamsu "$f" 60 470 300 100 && tamsu "$f" 0 0 30 600; }
+ekranas_meniu() { local f; f=$(shot meniu); sviesu "$f" 700 100 80 400 && tamsu "$f" 60 470 300 100 && tamsu "$f" 0 0 300 60; }
 ekranas_musis() { local f; f=$(shot musis); sviesu "$f" 60 470 300 100 && sviesu "$f" 700 100 60 400 && tamsu "$f" 0 0 20 600; }
 laukti_ekrano() {  # laukti_ekrano <intro|meniu|musis> <description>
   laukti 30 "ekranas_$1"
@@ -121,8 +137,7 @@ laukti_pabaigos() {  # laukti_pabaigos <status> [seconds]
   local status
   if ! laukti "${2:-30}" eval '! kill -0 "$PID" 2>/dev/null'; then
     ok 1 "the game ends"
-    kill -9 "$PID" 2>/dev/null
-    PID=""
+    sustabdyti
     return
   fi
   wait "$PID"; status=$?
@@ -130,10 +145,11 @@ laukti_pabaigos() {  # laukti_pabaigos <status> [seconds]
   ok $([ "$status" -eq "$1" ]; echo $?) "exit status $status (expected $1)"
 }
 
-# A short game with its pictures checked: intro, menu, a battle with a move and a shot,
-# Escape back to the menu, the quit item, exit status 0.
+# A short game with its screens checked: intro, menu, a battle with a move and a shot,
+# Escape back to the menu, the quit item, exit status 0. With "be-judesio" the battle's
+# motion is not looked for (without its pictures a tank is white on white).
 zaisti_ir_iseiti() {
-  laukti_ekrano intro "the intro shows its picture"
+  laukti_ekrano intro "the intro shows"
   key space
   laukti_ekrano meniu "Space leads to the menu"
   key Return
@@ -142,9 +158,11 @@ zaisti_ir_iseiti() {
   a=$(shot musis_pries)
   timeout 5 xdotool keydown Up; sleep 0.8; timeout 5 xdotool keyup Up
   key Left space
-  b=$(shot musis_po)
-  ok $([ "$(compare -metric AE -fuzz 8% "$a" "$b" null: 2>&1 | awk '{print int($1)}')" -gt 100 ]; echo $?) \
-    "the battle runs and answers the keys"
+  if [ "${1:-}" != be-judesio ]; then
+    b=$(shot musis_po)
+    ok $([ "$(compare -metric AE -fuzz 8% "$a" "$b" null: 2>&1 | awk '{print int($1)}')" -gt 100 ]; echo $?) \
+      "the battle moves on"
+  fi
   key Escape
   laukti_ekrano meniu "Escape returns to the menu"
   key Down Down Return

@@ -1,0 +1,61 @@
+#!/bin/bash
+# Builds the Windows product on Debian and makes its two packages with CPack:
+#   <work>/build-win/Tankai-<version>-win64.zip         unpack anywhere and play
+#   <work>/build-win/Tankai-<version>-win64-setup.exe   installer for the current user
+# in four steps, each cached in the work folder: the Windows libraries (libogg, libvorbis,
+# GoogleTest, OpenAL Soft; tools/windows/build-deps.sh), the data generator and the icon
+# painter built for this machine, the cross build of tankai.exe, and the packages.
+# Usage: build-packages.sh [work folder]   (default: the source folder)
+# TANKAI_WINDOWS_TESTS=ON also builds the tests (.ci/windows.sh runs them).
+set -euo pipefail
+
+SRC=$(cd "$(dirname "$0")/../.." && pwd)
+OUT=${1:-$SRC}
+mkdir -p "$OUT"
+OUT=$(cd "$OUT" && pwd)
+JOBS=${JOBS:-$(nproc)}
+TESTS=${TANKAI_WINDOWS_TESTS:-OFF}
+T0=$(date +%s)
+phase() { echo "== windows: $* ($(($(date +%s) - T0)) s)"; }
+
+# ---- packages ----------------------------------------------------------------------------
+# What the host build needs comes from scripts/deps.sh; the cross tools and makensis here.
+bash "$SRC/scripts/deps.sh"
+PAKETAI=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  nsis dpkg-dev googletest libopenal-dev cmake pkg-config make)
+missing=()
+for p in "${PAKETAI[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  phase "installing ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+    --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# ---- libraries for Windows (cached in build-win-deps) ---------------------------------------
+phase "libogg, libvorbis, GoogleTest, OpenAL Soft for Windows"
+"$SRC/tools/windows/build-deps.sh" "$OUT/build-win-deps"
+
+# ---- the data generator and the icon painter, built for this machine -------------------------
+phase "data generator and icon painter (host)"
+cmake -S "$SRC" -B "$OUT/build-win-host" -DCMAKE_BUILD_TYPE=Release -DTANKAI_TESTS="$TESTS" >/dev/null
+cmake --build "$OUT/build-win-host" -j"$JOBS" --target tankai_duomenys tankai_zenklelis >/dev/null
+
+# ---- the cross build ---------------------------------------------------------------------------
+phase "cross build"
+cmake -S "$SRC" -B "$OUT/build-win" \
+  -DCMAKE_TOOLCHAIN_FILE="$SRC/cmake/mingw-w64-x86_64.cmake" \
+  -DTANKAI_WIN_DEPS="$OUT/build-win-deps/prefix" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTANKAI_TESTS="$TESTS" \
+  -DTANKAI_DUOMENU_GENERATORIUS="$OUT/build-win-host/tools/tankai_duomenys" \
+  -DTANKAI_ZENKLELIO_GENERATORIUS="$OUT/build-win-host/tankai_zenklelis" >/dev/null
+cmake --build "$OUT/build-win" -j"$JOBS"
+
+# ---- the packages ----------------------------------------------------------------------------
+phase "packages"
+(cd "$OUT/build-win" && cpack)
+phase "done: $(cd "$OUT/build-win" && ls Tankai-*-win64.zip Tankai-*-win64-setup.exe | tr '\n' ' ')"

@@ -39,6 +39,19 @@ for n in 16 24 32 48 64 256; do
 done
 ok $([ "$(grep -c -- '--icon' <<<"$vaizdai")" -eq 6 ]; echo $?) "six images in the icon"
 
+# The small images are bitmaps whose AND mask (after the BGRA pixels) marks exactly the
+# fully clear pixels, for renderers that ignore the alpha channel.
+wrestool -x --raw -t 3 -n 1 "$EXE" -o "$WORK/16.dib" 2>/dev/null
+kauke=$(od -An -tu1 -v "$WORK/16.dib" | tr -s ' \n' '\n' | sed '/^$/d' | awk '
+  NR <= 40 { next } { b[NR - 41] = $1 }
+  END { for (y = 0; y < 16; y++) for (x = 0; x < 16; x++) {
+          a = b[(y * 16 + x) * 4 + 3]; bitas = int(b[1024 + y * 4 + int(x / 8)] / 2 ^ (7 - x % 8)) % 2
+          if (a == 0) skaidru++; if ((a == 0) != (bitas == 1)) blogai++ }
+        print skaidru + 0, blogai + 0 }')
+read -r skaidru blogai <<<"$kauke"
+ok $([ "${skaidru:-0}" -gt 0 ] && [ "${blogai:-1}" -eq 0 ]; echo $?) \
+  "the 16-pixel mask covers its $skaidru clear pixels and no other ($blogai wrong)"
+
 # The version block: the fixed part after its signature FEEF04BD, then the strings.
 wrestool -x --raw -t 16 -n 1 "$EXE" -o "$WORK/versija.bin" 2>/dev/null
 baitai=$(od -An -tx1 -v "$WORK/versija.bin" | tr -s ' \n' ' ')

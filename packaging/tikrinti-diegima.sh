@@ -77,25 +77,9 @@ menu_shot() {  # menu_shot <folder> <command> <png>
     cat "$WORK/game.log"
     return 1
   fi
-  # Space skips the intro; a key sent before the window has the focus is lost, and
-  # Space does nothing in the menu, so it is repeated until the menu shows.
-  for _ in $(seq 1 20); do
-    xdotool key space
-    sleep 0.4
-    import -window "$WID" "png:$3" 2>/dev/null
-    in_menu "$3" && return 0
-  done
+  skip_to_menu "$WID" "$3" && return 0
   log "the menu did not show after $2 started"
   return 1
-}
-
-# The menu's first item, selected, is a red button on the left; the intro leaves
-# that part black.
-in_menu() {
-  local red
-  red=$(convert "$1" -crop 280x60+60+170 +repage -scale '1x1!' \
-    -format '%[fx:int(255*(r-(g+b)/2))]' info: 2>/dev/null)
-  [ "${red:-0}" -gt 40 ]
 }
 
 quit_game() {  # the menu's third item

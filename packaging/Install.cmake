@@ -84,4 +84,7 @@ if(TANKAI_TESTS)
   add_test(NAME packaging_install
     COMMAND bash ${TANKAI_PAKETAS_DIR}/tikrinti-diegima.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(packaging_install PROPERTIES LABELS packaging TIMEOUT 300)
+  add_test(NAME packaging_launcher
+    COMMAND bash ${TANKAI_PAKETAS_DIR}/check-launcher.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(packaging_launcher PROPERTIES LABELS packaging TIMEOUT 300)
 endif()

@@ -20,6 +20,10 @@ unset SDL_VIDEODRIVER
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 
 WORK=$(mktemp -d /tmp/tankai-diegimas.XXXXXX)
+# The launcher keeps the player's settings in the home folder: a fresh one, not ours.
+export HOME=$WORK/home
+mkdir -p "$HOME"
+unset XDG_CONFIG_HOME
 PID=""
 FAILS=0
 CHECKS=0

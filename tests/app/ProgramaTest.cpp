@@ -58,6 +58,10 @@ TEST_F(Program, StartUpPreparesEveryPieceInOrder) {
   for (int i = 0; i < 10; ++i) EXPECT_EQ(zemelapis.Langelis(5 + i, 14), 6 + i);
   EXPECT_EQ(dabartinisTankas, &zaidejoArmija.tankai[0]);
   EXPECT_FALSE(dabartinisTankas->kompiuteris);
+  // Each army wears its own sheet.
+  ASSERT_NE(teksturos.Gauti("LT.tga"), teksturos.Gauti("RU.tga"));
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(zaidejoArmija.tankai[i].tekstura, teksturos.Gauti("LT.tga")) << i;
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(priesoArmija.tankai[i].tekstura, teksturos.Gauti("RU.tga")) << i;
   EXPECT_EQ(busena, BUSENA_INTRO);
   // The final tick keeps the loading time out of the first frame.
   Kadras();

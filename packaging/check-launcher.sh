@@ -46,8 +46,8 @@ if [ -z "$PREFIX" ]; then
   cmake --install "$BUILD" --prefix "$PREFIX" > "$WORK/install.log" 2>&1
   ok $? "cmake --install into $PREFIX" || cat "$WORK/install.log"
 fi
-LAUNCHER=$PREFIX/bin/tankai
-DEFAULTS=$PREFIX/share/tankai/settings.cfg
+LAUNCHER=$PREFIX/games/tankai
+DEFAULTS=$PREFIX/share/games/tankai/settings.cfg
 CLOSER=$BUILD/tests/e2e/uzdaryti_langa
 
 # The player: nobody when this runs as root, otherwise whoever runs it.
@@ -104,7 +104,7 @@ start
 ok $? "first start: the game's window comes up"
 ok $([ "$(seen)" = "Tankai|800x600" ]; echo $?) "first start: the default settings are used ($(seen))"
 ok $(cmp -s "$CFG/settings.cfg" "$DEFAULTS"; echo $?) "first start: ~/.config/tankai/settings.cfg is a copy of the default"
-ok $([ "$(readlink "$CFG/duomenys")" = "$(readlink -f "$PREFIX/share/tankai/duomenys")" ]; echo $?) \
+ok $([ "$(readlink "$CFG/duomenys")" = "$(readlink -f "$PREFIX/share/games/tankai/duomenys")" ]; echo $?) \
   "first start: ~/.config/tankai/duomenys links to the installed data"
 skip_to_menu "$WID" "$WORK/menu.png"
 ok $? "first start: the game finds its data (the menu is drawn)"
@@ -224,13 +224,13 @@ close_game "HOME unset"
 
 # An installation whose data folder is gone: a clear word, then the game's fallbacks.
 COPY="$WORK/be duomenų"
-mkdir -p "$COPY/bin" "$COPY/libexec" "$COPY/share/tankai"
-cp -a "$LAUNCHER" "$COPY/bin/"
+mkdir -p "$COPY/games" "$COPY/libexec" "$COPY/share/games/tankai"
+cp -a "$LAUNCHER" "$COPY/games/"
 cp -a "$PREFIX/libexec/tankai" "$COPY/libexec/"
-cp -a "$DEFAULTS" "$COPY/share/tankai/"
+cp -a "$DEFAULTS" "$COPY/share/games/tankai/"
 new_home
 LAUNCHER_SAVED=$LAUNCHER
-LAUNCHER=$COPY/bin/tankai
+LAUNCHER=$COPY/games/tankai
 start
 ok $? "no installed data: the game still starts"
 ok $(grep -q "^tankai: the game's data folder .*/duomenys is missing" "$WORK/launcher.log"; echo $?) \

@@ -222,4 +222,9 @@ TEST_F(PixelFormat, ExtensionChooserTakesMinimums) {
   kiek = 99;
   ASSERT_TRUE(rinkti(dc, trafaretas, nullptr, 4, formatai, &kiek));
   EXPECT_EQ(kiek, 0u);
+  // Probing the driver for that left the caller's context current.
+  GLint vp[4] = {};
+  glGetIntegerv(GL_VIEWPORT, vp);
+  EXPECT_EQ(vp[2], 64);
+  EXPECT_EQ(vp[3], 48);
 }

@@ -24,10 +24,11 @@ in_menu() {  # in_menu <png>
 }
 
 # Space skips the intro and does nothing in the menu; a key sent before the window
-# has the focus is lost, so it is pressed until the menu shows. The last shot stays
-# in <png>.
-skip_to_menu() {  # skip_to_menu <window id> <png>
-  for _ in $(seq 1 20); do
+# has the focus, or while the game still loads its data, is lost, so it is pressed
+# until the menu shows: up to a minute on a busy machine. The last shot stays in <png>.
+skip_to_menu() {  # skip_to_menu <window id> <png> [seconds]
+  local iki=$((SECONDS + ${3:-60}))
+  while [ "$SECONDS" -lt "$iki" ]; do
     xdotool keydown space; sleep 0.08; xdotool keyup space
     sleep 0.3
     import -window "$1" "png:$2" 2>/dev/null

@@ -11,18 +11,19 @@ display_state() { xrandr --current 2>/dev/null; }
 read -r SW SH < <(xrandr --current | sed -n 's/.* current \([0-9]*\) x \([0-9]*\),.*/\1 \2/p')
 log "screen ${SW}x${SH}"
 BEFORE=$(display_state)
-xdotool mousemove 100 100
-CURSOR_BEFORE=$($CURSOR)
-ok $([ "${CURSOR_BEFORE:-0}" -gt 0 ]; echo $?) "the cursor shows on the bare screen ($CURSOR_BEFORE pixels)"
 
-# Waits until a command's output satisfies a test, up to <tries> tenths of a second.
+# Waits until a test holds, up to <tries> tenths of a second.
 wait_for() {  # wait_for <tries> <test command...>
   local n=$1; shift
   for _ in $(seq 1 "$n"); do "$@" && return 0; sleep 0.1; done
   return 1
 }
-cursor_hidden() { [ "$($CURSOR)" = 0 ]; }
-cursor_shown() { [ "$($CURSOR)" -gt 0 ]; }
+cursor_hidden() { [ "$($CURSOR 2>/dev/null)" = 0 ]; }
+cursor_shown() { [ "$($CURSOR 2>/dev/null || echo 0)" -gt 0 ]; }
+
+xdotool mousemove 100 100
+wait_for 50 cursor_shown
+ok $? "the cursor shows on the bare screen ($($CURSOR) pixels)"
 
 printf 'pavad = Tankai\ndydis = %d, %d\npoz = 100, 100\nfullscr = 1\n' "$SW" "$SH" > "$WORK/settings.cfg"
 start_game

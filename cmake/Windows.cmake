@@ -47,13 +47,13 @@ set(TANKAI_OPENAL_DLLS KERNEL32.dll USER32.dll ole32.dll SHELL32.dll WINMM.dll m
 
 function(tankai_windows_pabaiga)
   if(TARGET tankai AND TANKAI_TESTS)
-    add_test(NAME windows_importai
+    add_test(NAME windows_imports
       COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:tankai> -DOBJDUMP=${CMAKE_OBJDUMP} -DGUI=ON
         "-DLEIDZIAMI=${TANKAI_WINDOWS_DLLS}" -P ${CMAKE_SOURCE_DIR}/cmake/windows/Importai.cmake)
-    add_test(NAME windows_openal_importai
+    add_test(NAME windows_openal_imports
       COMMAND ${CMAKE_COMMAND} -DEXE=${CMAKE_BINARY_DIR}/OpenAL32.dll -DOBJDUMP=${CMAKE_OBJDUMP}
         "-DLEIDZIAMI=${TANKAI_OPENAL_DLLS}" -P ${CMAKE_SOURCE_DIR}/cmake/windows/Importai.cmake)
-    set_tests_properties(windows_importai windows_openal_importai PROPERTIES LABELS windows TIMEOUT 60)
+    set_tests_properties(windows_imports windows_openal_imports PROPERTIES LABELS windows TIMEOUT 60)
   endif()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tankai_windows_pabaiga)

@@ -58,12 +58,13 @@ install(FILES ${TANKAI_OPENAL_DLL} ${CMAKE_BINARY_DIR}/settings.cfg ${TANKAI_PAK
   DESTINATION .)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/duomenys DESTINATION .)
 # Licences: OpenAL Soft (LGPL, shipped as the separate DLL it is), libogg and libvorbis
-# (linked into tankai.exe), and the mingw-w64 runtime linked into it.
+# (linked into tankai.exe), the mingw-w64 runtime linked into it, and the game's own.
 install(FILES ${TANKAI_WIN_DEPS}/share/openal-soft/COPYING DESTINATION LICENSES RENAME OpenAL-Soft-COPYING.txt)
 install(FILES ${TANKAI_WIN_DEPS}/share/openal-soft/SOURCE DESTINATION LICENSES RENAME OpenAL-Soft-SOURCE.txt)
 install(FILES ${TANKAI_WIN_DEPS}/share/libogg/COPYING DESTINATION LICENSES RENAME libogg-COPYING.txt)
 install(FILES ${TANKAI_WIN_DEPS}/share/libvorbis/COPYING DESTINATION LICENSES RENAME libvorbis-COPYING.txt)
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION LICENSES RENAME mingw-w64-runtime.txt)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION LICENSES RENAME Tankai-LICENSE.txt)
 
 # ---- packages --------------------------------------------------------------------------------
 set(CPACK_GENERATOR ZIP NSIS)

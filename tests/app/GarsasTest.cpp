@@ -7,7 +7,7 @@
 #include "app/Programa.h"
 #include "platform/PlatformosTestai.h"
 
-TEST(ProgramosGarsas, F3PlaysTheShotOncePerPress) {
+TEST(ProgramSound, F3PlaysTheShotOncePerPress) {
   // Before OpenAL's first use in this process.
 #ifdef _WIN32
   _putenv_s("ALSOFT_DRIVERS", "null");

@@ -11,6 +11,7 @@ log "unpacked into $ZAIDIMAS"
 # Exactly what a player should get.
 tiketina="LICENSES/OpenAL-Soft-COPYING.txt
 LICENSES/OpenAL-Soft-SOURCE.txt
+LICENSES/Tankai-LICENSE.txt
 LICENSES/libogg-COPYING.txt
 LICENSES/libvorbis-COPYING.txt
 LICENSES/mingw-w64-runtime.txt

@@ -7,7 +7,7 @@
 #include "platform/Platforma.h"
 #include "tests/common/GlKontekstas.h"
 
-TEST(Ikona, TheWindowClassCarriesTheExecutablesIcon) {
+TEST(WindowIcon, TheWindowClassCarriesTheExecutablesIcon) {
   UztikrintiGlKonteksta();
   ASSERT_NE(langas.langas, nullptr);
   HICON savoji = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(TANKAI_IKONA));

@@ -20,7 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A single-quoted word of the command, where it stands, and the state of the file it names.
 struct Kelias {
+  size_t pradzia, galas;  // the opening and the closing quote
   std::string tekstas;
   bool buvo = false;      // an existing file before the run
   uint64_t turinys = 0;   // its contents' hash then
@@ -41,14 +43,12 @@ bool Failas(const fs::path& p) {
   return fs::is_regular_file(p, ec);
 }
 
-// The single-quoted words of the command, each with the state of the file it names.
 std::vector<Kelias> Keliai(const std::string& komanda) {
   std::vector<Kelias> k;
   for (size_t i = komanda.find('\''); i != std::string::npos; i = komanda.find('\'', i)) {
     const size_t galas = komanda.find('\'', i + 1);
     if (galas == std::string::npos) break;
-    Kelias p;
-    p.tekstas = komanda.substr(i + 1, galas - i - 1);
+    Kelias p{i, galas, komanda.substr(i + 1, galas - i - 1)};
     p.buvo = Failas(p.tekstas);
     if (p.buvo) p.turinys = Fnv(Skaityti(p.tekstas));
     k.push_back(p);
@@ -65,15 +65,12 @@ std::string Raktas(const std::string& komanda, const std::vector<Kelias>& keliai
   std::string sablonas;
   if (const auto* testas = testing::UnitTest::GetInstance()->current_test_info())
     sablonas = std::string(testas->test_suite_name()) + "." + testas->name() + "\n";
-  size_t nuo = 0, n = 0;
-  for (size_t i = komanda.find('\''); i != std::string::npos && n < keliai.size(); i = komanda.find('\'', nuo)) {
-    const size_t galas = komanda.find('\'', i + 1);
-    sablonas += komanda.substr(nuo, i - nuo);
-    sablonas += "'" + fs::path(keliai[n].tekstas).filename().string();
-    if (keliai[n].buvo) sablonas += ":" + std::to_string(keliai[n].turinys);
+  size_t nuo = 0;
+  for (const Kelias& k : keliai) {
+    sablonas += komanda.substr(nuo, k.pradzia - nuo) + "'" + fs::path(k.tekstas).filename().string();
+    if (k.buvo) sablonas += ":" + std::to_string(k.turinys);
     sablonas += "'";
-    nuo = galas + 1;
-    ++n;
+    nuo = k.galas + 1;
   }
   sablonas += komanda.substr(nuo);
   char raktas[17];

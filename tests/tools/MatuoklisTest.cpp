@@ -52,7 +52,7 @@ const Spalva3 kZeme{120, 100, 70}, kSviesus{200, 225, 180}, kTamsus{60, 20, 18};
 // The old armies: a green and a red of nearly the same lightness.
 const Spalva3 kZalias{92, 128, 56}, kRaudonas{158, 41, 31};
 
-class Matuoklis : public ::testing::Test {
+class ScreenshotMeter : public ::testing::Test {
  protected:
   void SetUp() override {
     aplankas = fs::path(TANKAI_BINARY_DIR) / "matuoklio_testas";
@@ -94,7 +94,7 @@ class Matuoklis : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Matuoklis, LightAndDarkArmiesPassAndEachTankIsPlacedByTheGrid) {
+TEST_F(ScreenshotMeter, LightAndDarkArmiesPassAndEachTankIsPlacedByTheGrid) {
   auto k = DviArmijos(kSviesus, kTamsus);
   k[1].first.Kvadratas(Centras(12), Centras(11), 24, kTamsus);
   k[1].first.Kvadratas(Centras(16) - 20, Centras(11), 24, kTamsus);  // half-way from one cell to the next
@@ -110,26 +110,26 @@ TEST_F(Matuoklis, LightAndDarkArmiesPassAndEachTankIsPlacedByTheGrid) {
   EXPECT_EQ(std::string::npos, isvestis.find("FAIL")) << isvestis;
 }
 
-TEST_F(Matuoklis, ArmiesApartOnlyInHueFail) {
+TEST_F(ScreenshotMeter, ArmiesApartOnlyInHueFail) {
   EXPECT_EQ(1, Matuoti(Kadras(800, 600, kZeme), 0.3, DviArmijos(kZalias, kRaudonas))) << isvestis;
   EXPECT_NE(std::string::npos, isvestis.find("deuteranopia")) << isvestis;
   EXPECT_NE(std::string::npos, isvestis.find("FAIL")) << isvestis;
 }
 
-TEST_F(Matuoklis, AWindowOfAnotherSizeIsMeasuredTheSame) {
+TEST_F(ScreenshotMeter, AWindowOfAnotherSizeIsMeasuredTheSame) {
   EXPECT_EQ(0, Matuoti(Kadras(1000, 750, kZeme), 0.3, DviArmijos(kSviesus, kTamsus, 1000, 750))) << isvestis;
   EXPECT_NE(std::string::npos, isvestis.find("enemy tank at cell (6, 11)")) << isvestis;
   EXPECT_EQ(1, Matuoti(Kadras(640, 480, kZeme), 0.3, DviArmijos(kZalias, kRaudonas, 640, 480))) << isvestis;
 }
 
-TEST_F(Matuoklis, OneCellPerArmyIsTooFewToJudge) {
+TEST_F(ScreenshotMeter, OneCellPerArmyIsTooFewToJudge) {
   auto k = DviArmijos(kSviesus, kTamsus);
   k.pop_back();
   EXPECT_EQ(2, Matuoti(Kadras(800, 600, kZeme), 0.3, k)) << isvestis;
   EXPECT_NE(std::string::npos, isvestis.find("too few")) << isvestis;
 }
 
-TEST_F(Matuoklis, WhatCannotBeATankOfOneArmyIsLeftOut) {
+TEST_F(ScreenshotMeter, WhatCannotBeATankOfOneArmyIsLeftOut) {
   std::vector<std::pair<Kadras, double>> k;
   for (int i = 0; i < 2; ++i) {
     Kadras s(800, 600, kZeme);
@@ -149,7 +149,7 @@ TEST_F(Matuoklis, WhatCannotBeATankOfOneArmyIsLeftOut) {
   EXPECT_EQ(std::string::npos, isvestis.find("tank at cell")) << isvestis;
 }
 
-TEST_F(Matuoklis, WhereBothArmiesCouldBeByNowCountsForNeither) {
+TEST_F(ScreenshotMeter, WhereBothArmiesCouldBeByNowCountsForNeither) {
   // Five seconds in, a tank of either army may have reached the middle rows; the
   // player's side of the field still holds only the player's tanks.
   std::vector<std::pair<Kadras, double>> k;
@@ -167,7 +167,7 @@ TEST_F(Matuoklis, WhereBothArmiesCouldBeByNowCountsForNeither) {
   EXPECT_NE(std::string::npos, isvestis.find("player's tank at cell (14, 3)")) << isvestis;
 }
 
-TEST_F(Matuoklis, TheReferenceFrameBoundsTheBareField) {
+TEST_F(ScreenshotMeter, TheReferenceFrameBoundsTheBareField) {
   // A reference taken late: the player's tanks may already stand up to row 3 in it, the
   // enemy's down to row 11, so what differs there later says nothing.
   std::vector<std::pair<Kadras, double>> k;
@@ -184,7 +184,7 @@ TEST_F(Matuoklis, TheReferenceFrameBoundsTheBareField) {
   EXPECT_NE(std::string::npos, isvestis.find("enemy tank at cell (7, 10)")) << isvestis;
 }
 
-TEST_F(Matuoklis, WritesTheFourViewsOfAPicture) {
+TEST_F(ScreenshotMeter, WritesTheFourViewsOfAPicture) {
   Kadras k(64, 32, Spalva3{255, 0, 0});
   k.Rasyti(aplankas / "raudona.ppm");
   int kodas = 0;
@@ -209,6 +209,6 @@ TEST_F(Matuoklis, WritesTheFourViewsOfAPicture) {
 
 #else
 
-TEST(Matuoklis, NeedsTheMeter) { GTEST_SKIP() << "this build has no screenshot meter"; }
+TEST(ScreenshotMeter, NeedsTheMeter) { GTEST_SKIP() << "this build has no screenshot meter"; }
 
 #endif

@@ -2,7 +2,7 @@
 // the tanks of both armies in screenshots through the battle grid and compares their
 // mean colours under every simulated view; or writes those views of one picture.
 //
-//   regejimo_matuoklis <reference.ppm> <s> <shot.ppm> <s> [<shot.ppm> <s> ...]
+//   regejimo_matuoklis <reference.ppm> <s> <shot.ppm> <s> [<shot.ppm> <s> ...] [-- <another battle>]
 //   regejimo_matuoklis --views <picture.ppm> <prefix>   (writes <prefix>-<view>.ppm)
 //
 // Each <s> bounds from above the seconds since the battle began when that shot was
@@ -137,34 +137,35 @@ struct Armija {
   std::vector<int> langeliai;  // distinct cells its tanks were seen in
 };
 
-int Matuoti(int argc, char** argv) {
-  if (argc < 5 || argc % 2 == 0) {
-    std::fprintf(stderr, "usage: %s <reference.ppm> <s> <shot.ppm> <s> [...]\n       %s --views <picture.ppm> <prefix>\n",
-                 argv[0], argv[0]);
+// One battle: its reference frame and later shots, args[0..n). Adds the tanks it finds
+// to the armies; 3 when a file cannot be read.
+int Musis(char** args, int n, int musis, Armija& savi, Armija& priesai) {
+  if (n < 4 || n % 2 != 0) {
+    std::fprintf(stderr, "battle %d: a reference and at least one shot, each with its seconds\n", musis);
     return 3;
   }
   Paveikslas pagrindas;
-  if (!SkaitytiPpm(argv[1], pagrindas)) {
-    std::fprintf(stderr, "cannot read %s\n", argv[1]);
+  if (!SkaitytiPpm(args[0], pagrindas)) {
+    std::fprintf(stderr, "cannot read %s\n", args[0]);
     return 3;
   }
   const Ekranas e{pagrindas.w, pagrindas.h};
-  const double t0 = std::atof(argv[2]) + PIRMAS_KADRAS;
+  const double t0 = std::atof(args[1]) + PIRMAS_KADRAS;
   // The reference shows bare ground and walls between these heights: below lie the
   // player's start row, the tanks that may have left it and the first flash; above,
   // the enemy's row.
   const double apacia = std::max(PIRMOS_EILES_Y + ZYMEKLIO_SPINDULYS, PIRMOS_EILES_Y + TANKO_GREITIS * t0 + TANKO_SIEKIS);
   const double virsus = PASKUTINES_EILES_Y - TANKO_GREITIS * t0 - TANKO_SIEKIS;
-  std::printf("reference at %.2f s: bare field from y %.0f to %.0f (map pixels)\n", t0, apacia, virsus);
+  std::printf("battle %d, reference at %.2f s: bare field from y %.0f to %.0f (map pixels)\n", musis, t0, apacia,
+              virsus);
 
-  Armija savi{"player's army (LT)", {}, 0, {}}, priesai{"enemy army (RU)", {}, 0, {}};
-  for (int k = 3; k + 1 < argc; k += 2) {
+  for (int k = 2; k + 1 < n; k += 2) {
     Paveikslas p;
-    if (!SkaitytiPpm(argv[k], p) || p.w != e.w || p.h != e.h) {
-      std::fprintf(stderr, "cannot read %s, or not %dx%d\n", argv[k], e.w, e.h);
+    if (!SkaitytiPpm(args[k], p) || p.w != e.w || p.h != e.h) {
+      std::fprintf(stderr, "cannot read %s, or not %dx%d\n", args[k], e.w, e.h);
       return 3;
     }
-    const double t = std::atof(argv[k + 1]) + PIRMAS_KADRAS;
+    const double t = std::atof(args[k + 1]) + PIRMAS_KADRAS;
     std::vector<unsigned char> kauke(static_cast<size_t>(e.w) * e.h);
     for (int y = 0; y < e.h; ++y)
       for (int x = 0; x < e.w; ++x) {
@@ -200,11 +201,28 @@ int Matuoti(int argc, char** argv) {
         a.spalva.Prideti(px[0], px[1], px[2], 1);
       }
       ++a.matyta;
-      if (std::find(a.langeliai.begin(), a.langeliai.end(), c * 15 + r) == a.langeliai.end())
-        a.langeliai.push_back(c * 15 + r);
-      std::printf("%s (%.2f s): %s tank at cell (%d, %d), %.0f pixels\n", argv[k], t,
+      const int kur = musis * 300 + c * 15 + r;  // a cell of another battle is another tank
+      if (std::find(a.langeliai.begin(), a.langeliai.end(), kur) == a.langeliai.end()) a.langeliai.push_back(kur);
+      std::printf("%s (%.2f s): %s tank at cell (%d, %d), %.0f pixels\n", args[k], t,
                   galiSavas ? "player's" : "enemy", c, r, plotas);
     }
+  }
+  return 0;
+}
+
+int Matuoti(int argc, char** argv) {
+  Armija savi{"player's army (LT)", {}, 0, {}}, priesai{"enemy army (RU)", {}, 0, {}};
+  // Battles are separated by "--"; the tanks of all of them are measured together.
+  int musis = 0;
+  for (int pradzia = 1; pradzia < argc || musis == 0;) {
+    int galas = pradzia;
+    while (galas < argc && std::string(argv[galas]) != "--") ++galas;
+    if (const int r = Musis(argv + pradzia, galas - pradzia, ++musis, savi, priesai)) {
+      std::fprintf(stderr, "usage: %s <reference.ppm> <s> <shot.ppm> <s> [...] [-- <reference.ppm> <s> ...]\n"
+                           "       %s --views <picture.ppm> <prefix>\n", argv[0], argv[0]);
+      return r;
+    }
+    pradzia = galas + 1;
   }
   for (const Armija* a : {&savi, &priesai})
     std::printf("%s: seen %d times in %zu cells, %.0f pixels\n", a->pavadinimas, a->matyta, a->langeliai.size(),

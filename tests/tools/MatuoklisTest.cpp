@@ -61,19 +61,26 @@ class ScreenshotMeter : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(aplankas); }
 
-  // A reference frame at t0 and shots at the given times; the meter's exit status.
-  int Matuoti(const Kadras& pagrindas, double t0, const std::vector<std::pair<Kadras, double>>& kadrai) {
-    pagrindas.Rasyti(aplankas / "ref.ppm");
-    std::string komanda = std::string("'") + TANKAI_REGEJIMO_MATUOKLIS + "' '" + (aplankas / "ref.ppm").string() + "' " +
-                          std::to_string(t0);
+  // The arguments for one battle: a reference frame at t0 and shots at the given times.
+  std::string Musis(const Kadras& pagrindas, double t0, const std::vector<std::pair<Kadras, double>>& kadrai) {
+    const std::string vardas = "b" + std::to_string(musiai++) + "_";
+    pagrindas.Rasyti(aplankas / (vardas + "ref.ppm"));
+    std::string a = " '" + (aplankas / (vardas + "ref.ppm")).string() + "' " + std::to_string(t0);
     for (size_t i = 0; i < kadrai.size(); ++i) {
-      const fs::path p = aplankas / (std::to_string(i) + ".ppm");
+      const fs::path p = aplankas / (vardas + std::to_string(i) + ".ppm");
       kadrai[i].first.Rasyti(p);
-      komanda += " '" + p.string() + "' " + std::to_string(kadrai[i].second);
+      a += " '" + p.string() + "' " + std::to_string(kadrai[i].second);
     }
+    return a;
+  }
+  // The meter's exit status for the given arguments.
+  int Paleisti(const std::string& argumentai) {
     int kodas = 0;
-    isvestis = Isvestis(komanda + " 2>&1", kodas);
+    isvestis = Isvestis(std::string("'") + TANKAI_REGEJIMO_MATUOKLIS + "'" + argumentai + " 2>&1", kodas);
     return WIFEXITED(kodas) ? WEXITSTATUS(kodas) : -1;
+  }
+  int Matuoti(const Kadras& pagrindas, double t0, const std::vector<std::pair<Kadras, double>>& kadrai) {
+    return Paleisti(Musis(pagrindas, t0, kadrai));
   }
 
   // Two shots, each with one tank of each army on the lanes of the grid, in other cells.
@@ -90,6 +97,7 @@ class ScreenshotMeter : public ::testing::Test {
 
   fs::path aplankas;
   std::string isvestis;
+  int musiai = 0;
 };
 
 }  // namespace
@@ -127,6 +135,23 @@ TEST_F(ScreenshotMeter, OneCellPerArmyIsTooFewToJudge) {
   k.pop_back();
   EXPECT_EQ(2, Matuoti(Kadras(800, 600, kZeme), 0.3, k)) << isvestis;
   EXPECT_NE(std::string::npos, isvestis.find("too few")) << isvestis;
+}
+
+TEST_F(ScreenshotMeter, BattlesAddUpTheirTanks) {
+  // Each battle shows each army in one cell only: too few alone, enough together.
+  auto k = DviArmijos(kSviesus, kTamsus);
+  k.pop_back();
+  const Kadras pagrindas(800, 600, kZeme);
+  const std::string pirmas = Musis(pagrindas, 0.3, k);
+  EXPECT_EQ(2, Paleisti(pirmas)) << isvestis;
+  const std::string antras = Musis(pagrindas, 0.3, k);
+  EXPECT_EQ(0, Paleisti(pirmas + " --" + antras)) << isvestis;
+  EXPECT_NE(std::string::npos, isvestis.find("battle 2, reference")) << isvestis;
+  EXPECT_NE(std::string::npos, isvestis.find("player's army (LT): seen 2 times in 2 cells")) << isvestis;
+  // A battle without a shot, or a file that is not there, is an error, not a verdict.
+  EXPECT_EQ(3, Paleisti(pirmas + " -- " + (aplankas / "b0_ref.ppm").string() + " 0.3")) << isvestis;
+  EXPECT_EQ(3, Paleisti(pirmas + " -- /nonexistent.ppm 0.3 /nonexistent.ppm 1")) << isvestis;
+  EXPECT_EQ(3, Paleisti("")) << isvestis;
 }
 
 TEST_F(ScreenshotMeter, WhatCannotBeATankOfOneArmyIsLeftOut) {

@@ -4,7 +4,8 @@
 # the Windows build under Wine). Ends with one summary line.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build}
+# Absolute, so that the extra suites may change folder and still find it.
+build=$(readlink -f "${1:-$here/build}")
 jobs=$(nproc)
 
 # Headless by default: Mesa's software GL through SDL's offscreen driver. OpenAL Soft

@@ -311,6 +311,70 @@ TEST_F(Battle, JoystickDrivesTurnsFiresAndSwitches) {
   dabartineVairalazde = nullptr;
 }
 
+TEST_F(Battle, StickDrivesPastHalfWayOnEachAxisAndNotAtIt) {
+  // Strictly beyond 0.5 the stick is an arrow held: X left and right, Y down (+) and up (-).
+  struct {
+    float x, y;
+    int dc, dr;  // 0, 0: no step
+  } atvejai[] = {
+      {0, 0, 0, 0},        {0.5f, 0, 0, 0},      {-0.5f, 0, 0, 0},    {0, 0.5f, 0, 0},
+      {0, -0.5f, 0, 0},    {0.51f, 0, 1, 0},     {-0.51f, 0, -1, 0},  {0, 0.51f, 0, -1},
+      {0, -0.51f, 0, 1},   {0.49f, -0.49f, 0, 0},
+  };
+  for (const auto& a : atvejai) {
+    SetUp();
+    Uzmurinti();
+    KVairalazde v;
+    v.asys[0] = a.x;
+    v.asys[1] = a.y;
+    dabartineVairalazde = &v;
+    KTankas& t = *dabartinisTankas;
+    Perkelti(t, 6, 6);
+    Lang(5, 6) = Lang(7, 6) = Lang(6, 5) = Lang(6, 7) = 0;
+    Kadras();
+    EXPECT_EQ(t.juda, a.dc != 0 || a.dr != 0) << a.x << "," << a.y;
+    EXPECT_EQ(t.tikslinisStulpelis, 6 + a.dc) << a.x << "," << a.y;
+    EXPECT_EQ(t.tikslineEilute, 6 + a.dr) << a.x << "," << a.y;
+    dabartineVairalazde = nullptr;
+  }
+}
+
+TEST_F(Battle, ThePlayersArmyMovesFirst) {
+  // A computer tank of each army heads for the same free cell in the same frame: the
+  // player's army is updated first, so its tank takes the cell.
+  Uzmurinti();
+  KTankas& musu = Z(1);
+  KTankas& ju = P(0);
+  Perkelti(musu, 5, 5);
+  Perkelti(ju, 7, 5);
+  Lang(6, 5) = 0;
+  musu.judejimoKryptis = 3;
+  ju.judejimoKryptis = 1;
+  Kadras();
+  EXPECT_EQ(Lang(6, 5), musu.numeris);
+  EXPECT_TRUE(musu.juda);
+  EXPECT_FALSE(ju.juda);
+}
+
+TEST_F(Battle, ThePlayersShellsAreTestedFirst) {
+  // Two shells over one wall in the same frame: the player's army's shell breaks it and
+  // ends; the enemy's, tested after, finds ground and flies on.
+  Uzmurinti();
+  KTankas& musu = Z(1);
+  KTankas& ju = P(0);
+  const KVektorius centras = Centras(6, 8);
+  ASSERT_EQ(Lang(6, 8), -1);
+  for (KTankas* t : {&musu, &ju}) {
+    t->sovinysSkrenda = true;
+    t->sovinioKampas = 0;
+    t->sovinys = centras;
+  }
+  Kadras();
+  EXPECT_EQ(Lang(6, 8), 0);
+  EXPECT_FALSE(musu.sovinysSkrenda);
+  EXPECT_TRUE(ju.sovinysSkrenda);
+}
+
 TEST_F(Battle, NewBattleFromTheMenu) {
   // A battle that left its numbering and current tank elsewhere.
   PasirinktiTanka(3);

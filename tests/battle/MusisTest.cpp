@@ -294,20 +294,17 @@ TEST_F(Battle, JoystickDrivesTurnsFiresAndSwitches) {
   Kadras();
   EXPECT_EQ(u.tikslineEilute, 5);
   v.asys[1] = 0;
-  // Button 0 or button 6 held fires.
-  for (int mygtukas : {0, 6}) {
-    u.sovinysSkrenda = false;
-    u.uztaisymas = 5;
-    v.mygtukai[0] = v.mygtukai[6] = KLAVISAS_ATLEISTAS;
-    v.mygtukai[mygtukas] = KLAVISAS_LAIKOMAS;
-    Kadras();
-    EXPECT_TRUE(u.sovinysSkrenda) << mygtukas;
-  }
-  v.mygtukai[6] = KLAVISAS_PAKELTAS;  // released: no shot
-  u.sovinysSkrenda = false;
-  u.uztaisymas = 5;
-  Kadras();
-  EXPECT_FALSE(u.sovinysSkrenda);
+  // Button 0 or button 6 down (pressed in this frame or held) fires; up or released
+  // in this frame does not.
+  for (int mygtukas : {0, 6})
+    for (uint8_t b : {KLAVISAS_NUSPAUSTAS, KLAVISAS_LAIKOMAS, KLAVISAS_PAKELTAS, KLAVISAS_ATLEISTAS}) {
+      u.sovinysSkrenda = false;
+      u.uztaisymas = 5;
+      v.mygtukai[0] = v.mygtukai[6] = KLAVISAS_ATLEISTAS;
+      v.mygtukai[mygtukas] = b;
+      Kadras();
+      EXPECT_EQ(u.sovinysSkrenda, b > KLAVISAS_PAKELTAS) << "button " << mygtukas << " state " << int(b);
+    }
   dabartineVairalazde = nullptr;
 }
 

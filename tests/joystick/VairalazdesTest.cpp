@@ -73,6 +73,25 @@ TEST_F(Joysticks, CountedInOrder) {
   EXPECT_EQ(KVairalazdes::kiekis, 2);
 }
 
+TEST_F(Joysticks, EachJoystickReadsItsOwnDevice) {
+  int a = Prijungti();
+  int b = Prijungti();
+  KVairalazdes::Sukurti();
+  ASSERT_EQ(KVairalazdes::kiekis, 2);
+  ASSERT_TRUE(TestaiVairalazdesAsis(b, 0, Reiksme(65535)));
+  ASSERT_TRUE(TestaiVairalazdesMygtukas(b, 3, true));
+  ASSERT_TRUE(TestaiVairalazdesAsis(a, 1, Reiksme(0)));
+  KVairalazdes::Atnaujinti();
+  const KVairalazde& pirma = KVairalazdes::vairalazdes[0];
+  const KVairalazde& antra = KVairalazdes::vairalazdes[1];
+  EXPECT_FLOAT_EQ(antra.asys[0], 1.0f);
+  EXPECT_EQ(antra.mygtukai[3], 2);  // pressed in this poll
+  EXPECT_FLOAT_EQ(antra.asys[1], 0.0f);
+  EXPECT_FLOAT_EQ(pirma.asys[0], 0.0f);
+  EXPECT_EQ(pirma.mygtukai[3], 0);
+  EXPECT_FLOAT_EQ(pirma.asys[1], -1.0f);
+}
+
 TEST_F(Joysticks, FirstGapEndsTheSearch) {
   for (int i = 0; i < 4; ++i) Prijungti();
   // Ids 0 and 1 answer, id 2 does not; id 3 would.

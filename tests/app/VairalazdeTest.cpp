@@ -65,3 +65,18 @@ TEST_F(ProgramJoystick, F2RecalibratesOnceWhenPressed) {
   EXPECT_NEAR(v.asys[0], 0.5f, 1e-3f);
   EXPECT_EQ(zurnalas.Pranesimai().size(), 1u) << (zurnalas.Pranesimai().empty() ? "" : zurnalas.Pranesimai().back());
 }
+
+TEST_F(ProgramJoystick, TheGameReadsTheStickInTheFrameItIsPolled) {
+  // The poll comes before the game update: the menu moves in the frame the stick is
+  // pulled, and stops in the frame it is let go.
+  busena = BUSENA_MENIU;
+  meniu.pasirinkimas = 0;
+  Kadras();
+  ASSERT_EQ(meniu.pasirinkimas, 0);
+  ASSERT_TRUE(TestaiVairalazdesAsis(prietaisas, 1, Reiksme(65535)));
+  Kadras();
+  EXPECT_EQ(meniu.pasirinkimas, 1);
+  ASSERT_TRUE(TestaiVairalazdesAsis(prietaisas, 1, Reiksme(32768)));
+  Kadras();
+  EXPECT_EQ(meniu.pasirinkimas, 1);
+}

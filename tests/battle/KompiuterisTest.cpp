@@ -306,6 +306,27 @@ TEST_F(ComputerControl, WandersStraightUntilBlocked) {
   EXPECT_FALSE(t.sovinysSkrenda);
 }
 
+TEST_F(ComputerControl, ABlockedTankTurnsAndDrivesOffInTheSameFrame) {
+  // Blocked ahead with the three other ways open: whichever new direction is drawn,
+  // the step into it begins in the frame the tank was blocked.
+  for (unsigned seklai : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+    SetUp();
+    std::srand(seklai);
+    Uzmurinti();
+    KTankas& t = Z(1);
+    Perkelti(t, 10, 7);
+    Lang(9, 7) = Lang(11, 7) = Lang(10, 6) = 0;  // (10, 8) above stays a wall
+    t.kryptis = t.judejimoKryptis = 0;
+    t.uztaisymas = 0;
+    t.KompiuterioZingsnis();
+    ASSERT_TRUE(t.juda) << "seed " << seklai;
+    EXPECT_NE(t.judejimoKryptis, 0);
+    const int dc[4] = {0, -1, 0, 1}, dr[4] = {1, 0, -1, 0};
+    EXPECT_EQ(t.tikslinisStulpelis, 10 + dc[t.judejimoKryptis]);
+    EXPECT_EQ(t.tikslineEilute, 7 + dr[t.judejimoKryptis]);
+  }
+}
+
 TEST_F(ComputerControl, BoxedInTankStaysPut) {
   std::srand(9);
   Uzmurinti();

@@ -372,6 +372,26 @@ TEST_F(Battle, ThePlayersShellsAreTestedFirst) {
   EXPECT_TRUE(ju.sovinysSkrenda);
 }
 
+TEST_F(Battle, EnemyShellsHitInTheFrameToo) {
+  // An enemy shell over a wall breaks it; one over a player's tank damages it.
+  Uzmurinti();
+  KTankas& ju = P(0);
+  KTankas& ju2 = P(1);
+  KTankas& musu = Z(3);
+  Perkelti(musu, 12, 4);
+  ju.sovinysSkrenda = true;
+  ju.sovinioKampas = 0;
+  ju.sovinys = Centras(6, 8);
+  ju2.sovinysSkrenda = true;
+  ju2.sovinioKampas = 0;
+  ju2.sovinys = musu.pozicija;
+  Kadras();
+  EXPECT_EQ(Lang(6, 8), 0);
+  EXPECT_FALSE(ju.sovinysSkrenda);
+  EXPECT_EQ(musu.gyvybes, 2);
+  EXPECT_FALSE(ju2.sovinysSkrenda);
+}
+
 TEST_F(Battle, NewBattleFromTheMenu) {
   // A battle that left its numbering and current tank elsewhere.
   PasirinktiTanka(3);

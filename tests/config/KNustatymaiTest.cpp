@@ -109,6 +109,8 @@ std::vector<Atvejis> Atvejai() {
       {"poz be antro skaiciaus: kita eilute nera skaicius", "poz = 10\nfps = 75\nbpp = 16\n",
        [](Laukai& l) { l.x = 10; }},
       {"skaicius po eilutes pabaigu", "fps =\n\n  75\nbpp = 16\n", [](Laukai& l) { l.fps = 75, l.bpp = 16; }},
+      {"a number on the next line after a tab", "fps =\n\t75\ndydis = 800,\n\t600\nbpp = 16\n",
+       [](Laukai& l) { l.fps = 75, l.plotis = 800, l.aukstis = 600, l.bpp = 16; }},
       {"fullscr 1", "fullscr = 1\nbpp = 16\n", [](Laukai& l) { l.fullscr = true, l.bpp = 16; }},
       {"fullscr 0 atmeta ankstesni 1", "fullscr = 1\nfullscr = 0\n", [](Laukai&) {}},
       {"fullscr 2 baigia skaityti", "fps = 75\nfullscr = 2\nbpp = 16\n", [](Laukai& l) { l.fps = 75; }},

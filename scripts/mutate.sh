@@ -6,7 +6,7 @@
 #
 #   nice bash scripts/mutate.sh [build-folder] [options]
 #
-#   build-folder     default build-mut beside the sources; relative or absolute
+#   build-folder     default build-mut in the source folder; relative or absolute
 #   --list FILE      the fault list (default scripts/mutate-faults.txt)
 #   --only ID,...    only these faults (ids or shell patterns such as 'battle-*')
 #   --check          only check that every fault still matches the code, build nothing

@@ -22,6 +22,7 @@ int KlasiuKiekis();
 int ZymeklioSkaitiklis();
 int GlKontekstuKiekis();
 bool KadraiRibojami();
+int UzsklandosPrasymai();
 
 namespace {
 struct Gedimas {
@@ -73,6 +74,7 @@ int TestaiKlasiu() { return KlasiuKiekis(); }
 bool TestaiEkranasPerjungtas() { return Rezimas().perjungtas; }
 int TestaiZymeklioSkaitiklis() { return ZymeklioSkaitiklis(); }
 bool TestaiKadraiRibojami() { return KadraiRibojami(); }
+int TestaiUzsklandosPrasymai() { return UzsklandosPrasymai(); }
 
 bool TestaiLangasMatomas(HWND hwnd) {
   Langas* l = RastiLanga(hwnd);

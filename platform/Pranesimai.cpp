@@ -236,6 +236,10 @@ void PasalintiPranesimus(HWND hwnd) {
   }
 }
 
+// Screen-saver and monitor power-off requests that reached the default procedure.
+int uzsklandosPrasymai = 0;
+int UzsklandosPrasymai() { return uzsklandosPrasymai; }
+
 }  // namespace platforma
 
 using namespace platforma;
@@ -293,6 +297,12 @@ LRESULT DefWindowProcA(HWND hwnd, UINT pranesimas, WPARAM wParam, LPARAM lParam)
           break;
         case SC_RESTORE:
           if (l->sdl) SDL_RestoreWindow(l->sdl);
+          break;
+        case SC_SCREENSAVE:
+        case SC_MONITORPOWER:
+          // Windows starts the screen saver or powers the monitor down here. SDL can do
+          // neither on demand, so the request is only counted.
+          ++uzsklandosPrasymai;
           break;
         default:
           break;

@@ -3,11 +3,12 @@
 # for a few hundred frames; any report from our code fails the run.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=$1
+mkdir -p "${1:?build folder}"
+build=$(cd "$1" && pwd)
 asan="$build-asan"
 cmake -S "$here" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DTANKAI_SANITIZE=ON -DTANKAI_TESTS=ON >/dev/null
 # The data generator runs during the build; fontconfig keeps its caches to the end.
-ASAN_OPTIONS=detect_leaks=0 cmake --build "$asan" -j"$(nproc)" >/dev/null
+ASAN_OPTIONS=detect_leaks=0 cmake --build "$asan" -j"$(nproc)" --target all tankai_tests >/dev/null
 # Mesa's driver is unloaded before exit, so the leak checker cannot name what it
 # left behind: leaks are checked where no GL context is involved, everything else
 # runs with the address and undefined-behaviour checks alone.

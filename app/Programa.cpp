@@ -5,7 +5,6 @@
 
 #include "app/Globalai.h"
 #include "app/Zaidimas.h"
-#include "battle/KTankas.h"
 #include "gfx/GlBusena.h"
 #include "input/KVairalazdes.h"
 #include "ui/KPrimityvai.h"
@@ -42,9 +41,7 @@ bool Paleisti() {
   meniu.Sukurti();
   zemelapis.Generuoti();
   dabartinisZemelapis = &zemelapis;
-  zaidejoArmija.Sukurti(5, 10, 0, teksturos.Gauti("LT.tga"));
-  priesoArmija.Sukurti(10, 10, 14, teksturos.Gauti("RU.tga"));
-  PasirinktiTanka(0);
+  SukurtiArmijas();
   sriftas.Sukurti(langas.dc);
   laikmatis.Atnaujinti();
   return true;

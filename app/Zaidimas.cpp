@@ -10,12 +10,6 @@ bool Nuspaustas(int kodas) { return klaviatura.busenos[kodas] == KLAVISAS_NUSPAU
 bool Laikomas(int kodas) { return klaviatura.busenos[kodas] > KLAVISAS_PAKELTAS; }
 bool Pakeltas(int kodas) { return klaviatura.busenos[kodas] == KLAVISAS_PAKELTAS; }
 
-void SukurtiArmijas() {
-  zaidejoArmija.Sukurti(5, 10, 0, teksturos.Gauti("LT.tga"));
-  priesoArmija.Sukurti(10, 10, 14, teksturos.Gauti("RU.tga"));
-  PasirinktiTanka(0);
-}
-
 void AtnaujintiMeniu() {
   if (Nuspaustas(VK_DOWN)) meniu.Perjungti(+1);
   if (Nuspaustas(VK_UP)) meniu.Perjungti(-1);
@@ -103,9 +97,17 @@ void PasirinktiTanka(int32_t nuo) {
   rodykle.Priristi(dabartinisTankas->pozicija);
 }
 
+void SukurtiArmijas() {
+  // The player's army first: its tanks take the numbers 1..ZAIDEJO_RIBA, which the
+  // hit test and the computer control read as the player's side.
+  KTankas::NuliuotiNumeracija();
+  zaidejoArmija.Sukurti(KArmija::ZAIDEJO_RIBA, 10, 0, teksturos.Gauti("LT.tga"));
+  priesoArmija.Sukurti(10, 10, 14, teksturos.Gauti("RU.tga"));
+  PasirinktiTanka(0);
+}
+
 void PradetiMusi() {
   zemelapis.Generuoti();
-  KTankas::NuliuotiNumeracija();
   SukurtiArmijas();
   meniu.laimeta = false;
   meniu.baigta = false;

@@ -13,10 +13,7 @@ namespace {
 
 constexpr double PI = 3.141592653589793;
 constexpr float LANGELIS = KZemelapis::LANGELIS;
-constexpr float GREITIS = 60.0f;           // pixels per second, tank and launch offset
-constexpr float UZTAISYMO_RIBA = 1.5f;     // seconds after a shot before the next one
 constexpr float PATAIKYMO_SPINDULYS = 20.0f;
-constexpr int32_t ZAIDEJO_RIBA = 5;        // numbers up to this are the player's army
 
 KZemelapis& Zemelapis() { return *dabartinisZemelapis; }
 
@@ -200,8 +197,8 @@ void TikrintiPataikymus(KArmija& armija) {
       continue;
     }
     // Army membership is carried by the number: 1..5 the player's, above that the enemy's.
-    KArmija& kieno = v <= ZAIDEJO_RIBA ? zaidejoArmija : priesoArmija;
-    const int32_t indeksas = v <= ZAIDEJO_RIBA ? v - 1 : v - 1 - zaidejoArmija.kiekis;
+    KArmija& kieno = v <= KArmija::ZAIDEJO_RIBA ? zaidejoArmija : priesoArmija;
+    const int32_t indeksas = v <= KArmija::ZAIDEJO_RIBA ? v - 1 : v - 1 - zaidejoArmija.kiekis;
     // A number that names no tank of that army (a stray cell value) hits nothing.
     if (indeksas < 0 || indeksas >= kieno.kiekis || indeksas >= KArmija::TALPA) continue;
     KTankas& taikinys = kieno.tankai[indeksas];

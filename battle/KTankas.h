@@ -10,6 +10,10 @@ class KArmija;
 // shell, its hit points and sounds.
 class KTankas {
  public:
+  static constexpr float GREITIS = 60.0f;          // pixels per second; also the launch offset
+  static constexpr float SOVINIO_GREITIS = 240.0f;  // shell, pixels per second
+  static constexpr float UZTAISYMO_RIBA = 1.5f;     // seconds after a shot before it can fire again
+
   bool gyvas = false;
   int32_t gyvybes = 0;
   int32_t numeris = 0;
@@ -26,7 +30,7 @@ class KTankas {
   bool sovinysSkrenda = false;
   KVektorius sovinys;
   float sovinioKampas = 0;
-  float sovinioGreitis = 240;
+  float sovinioGreitis = SOVINIO_GREITIS;
   float uztaisymas = 0;         // seconds since the last shot
   bool priesasMatomas = false;
   float tikslinisKampas = 0;
@@ -49,7 +53,7 @@ class KTankas {
   void Zuti();
   void ZaidejoValdymas();
   void KompiuterioValdymas();
-  // Computer control (see KArmija.cpp).
+  // Computer control (battle/KompiuterioValdymas.cpp).
   void KompiuterioZingsnis();
   void Zvalgyti(int32_t dx, int32_t dy);
 

@@ -36,10 +36,10 @@ set(TANKAI_WINDOWS_DLLS KERNEL32.dll USER32.dll GDI32.dll OPENGL32.dll GLU32.dll
 
 function(tankai_windows_pabaiga)
   if(TARGET tankai AND TANKAI_TESTS)
-    add_test(NAME windows_importai
+    add_test(NAME windows_imports
       COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:tankai> -DOBJDUMP=${CMAKE_OBJDUMP}
         "-DLEIDZIAMI=${TANKAI_WINDOWS_DLLS}" -P ${CMAKE_SOURCE_DIR}/cmake/windows/Importai.cmake)
-    set_tests_properties(windows_importai PROPERTIES LABELS windows TIMEOUT 60)
+    set_tests_properties(windows_imports PROPERTIES LABELS windows TIMEOUT 60)
   endif()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tankai_windows_pabaiga)

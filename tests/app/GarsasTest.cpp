@@ -7,7 +7,7 @@
 #include "app/Programa.h"
 #include "platform/PlatformosTestai.h"
 
-TEST(ProgramosGarsas, F3PlaysTheShotOncePerPress) {
+TEST(ProgramSound, F3PlaysTheShotOncePerPress) {
   setenv("ALSOFT_DRIVERS", "null", 1);  // before OpenAL's first use in this process
   TestaiBeEkrano();
   TestaiIrasytiPranesimus(true);

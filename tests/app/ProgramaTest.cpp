@@ -12,7 +12,7 @@
 
 namespace {
 
-class Programa : public ::testing::Test {
+class Program : public ::testing::Test {
  protected:
   void SetUp() override {
     TestaiBeEkrano();
@@ -37,7 +37,7 @@ class Programa : public ::testing::Test {
   }
 };
 
-TEST_F(Programa, StartUpPreparesEveryPieceInOrder) {
+TEST_F(Program, StartUpPreparesEveryPieceInOrder) {
   EXPECT_TRUE(langas.sukurtas);
   EXPECT_EQ(nustatymai.plotis, 800);  // the build folder's settings file
   EXPECT_EQ(nustatymai.aukstis, 600);
@@ -58,13 +58,17 @@ TEST_F(Programa, StartUpPreparesEveryPieceInOrder) {
   for (int i = 0; i < 10; ++i) EXPECT_EQ(zemelapis.Langelis(5 + i, 14), 6 + i);
   EXPECT_EQ(dabartinisTankas, &zaidejoArmija.tankai[0]);
   EXPECT_FALSE(dabartinisTankas->kompiuteris);
+  // Each army wears its own sheet.
+  ASSERT_NE(teksturos.Gauti("LT.tga"), teksturos.Gauti("RU.tga"));
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(zaidejoArmija.tankai[i].tekstura, teksturos.Gauti("LT.tga")) << i;
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(priesoArmija.tankai[i].tekstura, teksturos.Gauti("RU.tga")) << i;
   EXPECT_EQ(busena, BUSENA_INTRO);
   // The final tick keeps the loading time out of the first frame.
   Kadras();
   EXPECT_LT(laikmatis.KadroLaikas, 0.5f);
 }
 
-TEST_F(Programa, KeysTravelFromTheQueueThroughEveryState) {
+TEST_F(Program, KeysTravelFromTheQueueThroughEveryState) {
   Kadras();
   EXPECT_EQ(busena, BUSENA_INTRO);
   Spausti("Space");
@@ -103,7 +107,7 @@ TEST_F(Programa, KeysTravelFromTheQueueThroughEveryState) {
   EXPECT_TRUE(baigti);
 }
 
-TEST_F(Programa, HelpFollowsF1InEveryState) {
+TEST_F(Program, HelpFollowsF1InEveryState) {
   ASSERT_TRUE(TestaiKlavisas(langas.langas, "F1", true));
   Kadras();
   EXPECT_TRUE(pagalba.rodoma);
@@ -118,7 +122,7 @@ TEST_F(Programa, HelpFollowsF1InEveryState) {
   EXPECT_EQ(klaviatura.busenos[VK_F1], KLAVISAS_PAKELTAS);
 }
 
-TEST_F(Programa, ClosingTheWindowEndsTheLoopAfterThatFrame) {
+TEST_F(Program, ClosingTheWindowEndsTheLoopAfterThatFrame) {
   Spausti("Space");
   Spausti("Return");
   ASSERT_EQ(busena, BUSENA_MUSIS);
@@ -136,7 +140,7 @@ TEST_F(Programa, ClosingTheWindowEndsTheLoopAfterThatFrame) {
   EXPECT_EQ(garsai.kiekis, 0);
 }
 
-TEST_F(Programa, ASystemQuitEndsTheLoop) {
+TEST_F(Program, ASystemQuitEndsTheLoop) {
   ASSERT_TRUE(TestaiIseiti());
   Kadras();
   EXPECT_TRUE(baigti);

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 using namespace garso_failai;
 
 // The default device of these tests is OpenAL Soft's null backend.
-TEST(KGarsai, SukurtiAtidaroNumatytaIrenginiIrKlausytoja) {
+TEST(KGarsai, SukurtiOpensTheDefaultDeviceAndSetsTheListener) {
   ZurnaloGaudykle zurnalas;
   KGarsai g;
   g.Sukurti();
@@ -42,7 +42,7 @@ namespace {
 
 // Bank tests run on a loopback context the test owns, so buffers can be inspected
 // after the bank lets go of them.
-class KGarsaiBankas : public testing::Test {
+class SampleBank : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(kilpa.Veikia());
@@ -63,7 +63,7 @@ class KGarsaiBankas : public testing::Test {
 
 }  // namespace
 
-TEST_F(KGarsaiBankas, AplankasSuDvidesimtFailuUzpildoSesiolikaVietu) {
+TEST_F(SampleBank, FolderOfTwentyFilesFillsTheSixteenSlots) {
   std::set<std::string> vardai;
   for (int i = 0; i < 20; ++i) {
     std::string v = "garsas" + std::to_string(i) + ".wav";
@@ -93,7 +93,7 @@ TEST_F(KGarsaiBankas, AplankasSuDvidesimtFailuUzpildoSesiolikaVietu) {
   EXPECT_FALSE(alIsBuffer(pirmas));
 }
 
-TEST_F(KGarsaiBankas, IlgasVardasSutrumpinamas) {
+TEST_F(SampleBank, LongNameIsShortened) {
   const std::string vardas = "labai_ilgas_garso_failo_vardas_x1234.wav";  // 40 characters
   ASSERT_EQ(40u, vardas.size());
   ASSERT_EQ(0, Sox(aplankas / vardas, "-r 8000 -b 8 -c 1", "0.05 sine 500"));
@@ -107,7 +107,7 @@ TEST_F(KGarsaiBankas, IlgasVardasSutrumpinamas) {
   EXPECT_NE(0u, g.buferiai[0]);
 }
 
-TEST_F(KGarsaiBankas, SugadintasFailasNeuzimaVietos) {
+TEST_F(SampleBank, BrokenFileTakesNoSlot) {
   ASSERT_EQ(0, Sox(aplankas / "a.wav", "-r 11025 -b 16 -c 1", "0.05 sine 500"));
   ASSERT_EQ(0, Sox(aplankas / "c.wav", "-r 22050 -b 8 -c 2", "0.05 sine 500"));
   Rasyti(aplankas / "b.wav", {'n', 'e', ' ', 'w', 'a', 'v'});
@@ -130,7 +130,7 @@ TEST_F(KGarsaiBankas, SugadintasFailasNeuzimaVietos) {
 
 // What OpenAL receives matches the file: a 24-bit stereo file arrives as 16-bit
 // stereo with every frame.
-TEST_F(KGarsaiBankas, BuferisGaunaVisusKadrus) {
+TEST_F(SampleBank, BufferGetsEveryFrame) {
   ASSERT_EQ(0, Sox(aplankas / "platus.wav", "-r 48000 -b 24 -c 2", "0.1 sine 500 sine 700"));
   ASSERT_EQ(0, Sox(aplankas / "siauras.wav", "-r 8000 -b 8 -c 1", "0.1 sine 500"));
   g.UzkrautiGarsa(Kelias("platus.wav").c_str());
@@ -146,7 +146,7 @@ TEST_F(KGarsaiBankas, BuferisGaunaVisusKadrus) {
   EXPECT_TRUE(zurnalas.Pranesimai().empty());
 }
 
-TEST_F(KGarsaiBankas, RastiSkiriaRaidziuDydi) {
+TEST_F(SampleBank, RastiIsCaseSensitive) {
   ASSERT_EQ(0, Sox(aplankas / "suvis.wav", "-r 8000 -b 16 -c 1", "0.05 sine 500"));
   g.UzkrautiGarsa(Kelias("suvis.wav").c_str());
   ASSERT_EQ(1, g.kiekis);
@@ -160,7 +160,7 @@ TEST_F(KGarsaiBankas, RastiSkiriaRaidziuDydi) {
   EXPECT_EQ(1, zurnalas.Kiek("Garsas suvis nerastas"));
 }
 
-TEST_F(KGarsaiBankas, AplankasBeGarsu) {
+TEST_F(SampleBank, FolderWithoutSamples) {
   Rasyti(aplankas / "paveikslas.tga", {0, 0, 2});
   const std::string kelias = aplankas.string() + "/";
   g.UzkrautiAplanka(kelias.c_str());

@@ -17,7 +17,7 @@ constexpr int KADRAS = 735;           // one frame of the game at 60 Hz
 
 // A bank with one click on a loopback context: what the source plays is rendered
 // and measured.
-class KGarsasKilpoje : public testing::Test {
+class SoundSourceOnLoopback : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(kilpa.Veikia());
@@ -47,7 +47,7 @@ class KGarsasKilpoje : public testing::Test {
 
 }  // namespace
 
-TEST_F(KGarsasKilpoje, DuGrotiVienameKadreSkambaKarta) {
+TEST_F(SoundSourceOnLoopback, TwoGrotiInOneFrameSoundOnce) {
   garsas.Groti();
   garsas.Groti();
   Kadrai(10);
@@ -57,7 +57,7 @@ TEST_F(KGarsasKilpoje, DuGrotiVienameKadreSkambaKarta) {
   EXPECT_FALSE(garsas.groja);
 }
 
-TEST_F(KGarsasKilpoje, GrotiKolSkambaNepaleidziaIsNaujo) {
+TEST_F(SoundSourceOnLoopback, GrotiWhilePlayingDoesNotRestart) {
   garsas.Groti();
   Kadrai(1);  // 735 of its 2205 frames heard
   EXPECT_TRUE(garsas.groja);
@@ -72,7 +72,7 @@ TEST_F(KGarsasKilpoje, GrotiKolSkambaNepaleidziaIsNaujo) {
   EXPECT_NEAR(SPRAGTELEJIMAS, int(r[0].ilgis), 64);
 }
 
-TEST_F(KGarsasKilpoje, PasibaigesGrojaVelTikPoAtnaujinimo) {
+TEST_F(SoundSourceOnLoopback, EndedSoundPlaysAgainOnlyAfterAnUpdate) {
   garsas.Groti();
   Kadrai(5, false);  // ended, but no update has seen it
   garsas.Groti();    // still flagged playing: ignored
@@ -92,7 +92,7 @@ TEST_F(KGarsasKilpoje, PasibaigesGrojaVelTikPoAtnaujinimo) {
   for (const auto& x : r) EXPECT_NEAR(SPRAGTELEJIMAS, int(x.ilgis), 64);
 }
 
-TEST_F(KGarsasKilpoje, AtnaujintiPerkeliaTikGrojantiSaltini) {
+TEST_F(SoundSourceOnLoopback, AtnaujintiMovesOnlyAPlayingSource) {
   ALfloat p[3] = {-1, -1, -1};
   vieta = KVektorius(3, 4, 5);
   garsas.Atnaujinti();  // idle: the source stays where OpenAL put it
@@ -114,7 +114,7 @@ TEST_F(KGarsasKilpoje, AtnaujintiPerkeliaTikGrojantiSaltini) {
   EXPECT_EQ(0.0f, p[2]);
 }
 
-TEST_F(KGarsasKilpoje, SaltinioNustatymai) {
+TEST_F(SoundSourceOnLoopback, SourceSettings) {
   ALint buferis = 0, kartoti = -1;
   ALfloat slopimas = 0, aukstis = 0, garsumas = 0;
   alGetSourcei(garsas.saltinis, AL_BUFFER, &buferis);
@@ -139,7 +139,7 @@ TEST_F(KGarsasKilpoje, SaltinioNustatymai) {
   EXPECT_EQ(ALint(bankas.buferiai[0]), buferis);
 }
 
-TEST_F(KGarsasKilpoje, BeGarsoNeskambaIrTampaLaisvas) {
+TEST_F(SoundSourceOnLoopback, WithoutASampleNothingSoundsAndItTurnsIdle) {
   KGarsas tuscias;
   tuscias.Sukurti(0, vieta, false);
   tuscias.Groti();

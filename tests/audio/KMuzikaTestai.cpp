@@ -21,7 +21,7 @@ constexpr int KADRAS = 735;  // one game frame at 60 Hz, in sample frames
 
 // The music on a loopback context at the track's own rate. The test hears the
 // source through direct channels, so every rendered sample is a decoded sample.
-class KMuzikaKilpoje : public testing::Test {
+class MusicOnLoopback : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(kilpa.Veikia());
@@ -88,7 +88,7 @@ class KMuzikaKilpoje : public testing::Test {
 
 }  // namespace
 
-TEST_F(KMuzikaKilpoje, AtidarytaEileParuostaBetNegroja) {
+TEST_F(MusicOnLoopback, OpenedQueueIsReadyButSilent) {
   Paruosti("2 sine 200:2000 sine 300:900", true);
   ALint eileje = 0, kartoti = -1;
   ALfloat slopimas = 0;
@@ -111,7 +111,7 @@ TEST_F(KMuzikaKilpoje, AtidarytaEileParuostaBetNegroja) {
 
 // Ten seconds of a two-second track: dozens of refills and several loops, heard
 // sample for sample without a gap.
-TEST_F(KMuzikaKilpoje, GrojaPerDaugPildymuIrKartoja) {
+TEST_F(MusicOnLoopback, PlaysThroughManyRefillsAndLoops) {
   Paruosti("2 sine 200:2000 sine 300:900", true);
   const size_t pilni = pcm.size() / GABALAS;
   ASSERT_GE(pilni, 4u);
@@ -131,7 +131,7 @@ TEST_F(KMuzikaKilpoje, GrojaPerDaugPildymuIrKartoja) {
 
 // A stall longer than the queue (a window drag) lets the source run dry; the
 // music then goes on with what comes next, not with the buffers already heard.
-TEST_F(KMuzikaKilpoje, PoIlgoSustojimoGrojaToliau) {
+TEST_F(MusicOnLoopback, PlaysOnAfterALongStall) {
   Paruosti("2 sine 200:2000 sine 300:900", true);
   muzika.Groti();
   Kadrai(10);
@@ -149,7 +149,7 @@ TEST_F(KMuzikaKilpoje, PoIlgoSustojimoGrojaToliau) {
   EXPECT_EQ(po, Skirtumas(isvestis, pries, tikimasi, keturi, po));
 }
 
-TEST_F(KMuzikaKilpoje, TrumpasTakelisKartojamas) {
+TEST_F(MusicOnLoopback, ShortTrackLoops) {
   Paruosti("0.3 sine 300:600 sine 500", true);
   ASSERT_LT(pcm.size(), GABALAS);
   muzika.Groti();
@@ -160,7 +160,7 @@ TEST_F(KMuzikaKilpoje, TrumpasTakelisKartojamas) {
   EXPECT_GE(GarsoRuozai(isvestis).size(), 8u);  // the track heard again in every chunk
 }
 
-TEST_F(KMuzikaKilpoje, BeKartojimoSustojaPoPaskutinioPilnoGabalo) {
+TEST_F(MusicOnLoopback, WithoutLoopingStopsAfterTheLastWholeChunk) {
   Paruosti("2 sine 200:2000 sine 300:900", false);
   const size_t pilni = pcm.size() / GABALAS;
   muzika.Groti();
@@ -177,7 +177,7 @@ TEST_F(KMuzikaKilpoje, BeKartojimoSustojaPoPaskutinioPilnoGabalo) {
   EXPECT_EQ(AL_STOPPED, Busena());
 }
 
-TEST_F(KMuzikaKilpoje, UzdarytiIrAtidarytiIsNaujo) {
+TEST_F(MusicOnLoopback, UzdarytiAndOpenAgain) {
   Paruosti("2 sine 200:2000", true);
   ALuint saltinis = muzika.saltinis;
   ALuint buferis = muzika.buferiai[0];
@@ -202,7 +202,7 @@ TEST_F(KMuzikaKilpoje, UzdarytiIrAtidarytiIsNaujo) {
   EXPECT_EQ(4, eileje);
 }
 
-TEST_F(KMuzikaKilpoje, NeatidarytasFailasPranesamas) {
+TEST_F(MusicOnLoopback, FileThatDoesNotOpenIsReported) {
   ZurnaloGaudykle zurnalas;
   const std::string nera = (aplankas / "muzika.ogg").string();
   muzika.Atidaryti(nera.c_str(), vieta, true);

@@ -30,7 +30,7 @@ bool Lygu(const KOgg& ogg, const Baitai& pcm, size_t nuo) {
 
 }  // namespace
 
-TEST(KOgg, FormatasPagalKanalus) {
+TEST(KOgg, FormatFollowsTheChannels) {
   const struct {
     const char* formatas;
     ALenum alFormatas;
@@ -64,7 +64,7 @@ TEST(KOgg, FormatasPagalKanalus) {
   EXPECT_EQ(nullptr, ogg.failas);
 }
 
-TEST(KOgg, NetinkamiFailai) {
+TEST(KOgg, UnfitFilesAreRefused) {
   fs::path aplankas = TestoAplankas();
   fs::path geras = aplankas / "geras.ogg";
   ASSERT_EQ(0, Ogg(geras, "-r 22050 -c 2", "0.5 sine 440"));
@@ -100,7 +100,7 @@ TEST(KOgg, NetinkamiFailai) {
 namespace {
 
 // A track decoded by oggdec: the reference every chunk is compared with.
-class KOggTakelis : public testing::Test {
+class OggTrack : public testing::Test {
  protected:
   void Paruosti(const std::string& formatas, const std::string& signalas) {
     aplankas = TestoAplankas();
@@ -117,7 +117,7 @@ class KOggTakelis : public testing::Test {
 
 }  // namespace
 
-TEST_F(KOggTakelis, BeKartojimoPaskutinisDalinisGabalasNeatiduodamas) {
+TEST_F(OggTrack, WithoutLoopingTheLastPartialChunkIsNotGiven) {
   Paruosti("-r 44100 -c 2", "2 sine 200:2000 sine 300:900");
   const size_t pilni = pcm.size() / GABALAS;
   ASSERT_GE(pilni, 4u);
@@ -131,7 +131,7 @@ TEST_F(KOggTakelis, BeKartojimoPaskutinisDalinisGabalasNeatiduodamas) {
   EXPECT_FALSE(ogg.Skaityti());
 }
 
-TEST_F(KOggTakelis, KartojantUodegaPraleidziamaIrGrizstamaIPradzia) {
+TEST_F(OggTrack, LoopingSkipsTheTailAndReturnsToTheStart) {
   Paruosti("-r 22050 -c 1", "3 sine 200:2000");
   const size_t pilni = pcm.size() / GABALAS;
   ASSERT_GE(pilni, 2u);
@@ -143,7 +143,7 @@ TEST_F(KOggTakelis, KartojantUodegaPraleidziamaIrGrizstamaIPradzia) {
     }
 }
 
-TEST_F(KOggTakelis, TrumpesnisUzGabalaKiekvienameGabaleVisas) {
+TEST_F(OggTrack, TrackShorterThanAChunkFillsEachChunkWhole) {
   Paruosti("-r 22050 -c 2", "0.3 sine 440 sine 660");
   ASSERT_LT(pcm.size(), GABALAS);
   ogg.kartoti = true;
@@ -162,7 +162,7 @@ TEST_F(KOggTakelis, TrumpesnisUzGabalaKiekvienameGabaleVisas) {
 }
 
 // A damaged page in the middle is a hole: decoding goes on after it.
-TEST_F(KOggTakelis, SugadintasPuslapisPraleidziamas) {
+TEST_F(OggTrack, DamagedPageIsSkipped) {
   Paruosti("-r 44100 -c 2", "8 pinknoise gain -6");  // noise: many pages
   Baitai b = Skaityti(kelias);
   std::vector<size_t> puslapiai;
@@ -184,7 +184,7 @@ TEST_F(KOggTakelis, SugadintasPuslapisPraleidziamas) {
   EXPECT_LT(gabalai, 1000u);
 }
 
-TEST_F(KOggTakelis, NukirstasTakelisKartojamas) {
+TEST_F(OggTrack, CutTrackLoops) {
   Paruosti("-r 44100 -c 2", "6 pinknoise gain -6");
   Baitai b = Skaityti(kelias);
   b.resize(b.size() / 2);
@@ -204,7 +204,7 @@ TEST_F(KOggTakelis, NukirstasTakelisKartojamas) {
 }
 
 // Each reader decodes its own image, even when their calls interleave.
-TEST_F(KOggTakelis, DuSkaitytuvaiNesupainiojami) {
+TEST_F(OggTrack, TwoReadersKeepApart) {
   Paruosti("-r 44100 -c 2", "2 sine 200:2000 sine 300:900");
   fs::path kitas = aplankas / "kitas.ogg";
   Baitai kitoPcm;

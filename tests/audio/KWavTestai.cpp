@@ -47,7 +47,7 @@ struct SoxAtvejis {
 
 // Files written by sox in every layout the game may meet; the loaded samples are
 // compared with what sox itself decodes from the same file.
-TEST(KWav, SoxFailaiUzkraunamiSuSavoFormatuIrDuomenimis) {
+TEST(KWav, SoxFilesLoadWithTheirFormatAndSamples) {
   const SoxAtvejis atvejai[] = {
       {"-r 8000 -b 8 -c 1", 1, 8, 8000, AL_FORMAT_MONO8, 0},
       {"-r 11025 -b 8 -c 2", 2, 8, 11025, AL_FORMAT_STEREO8, 0},
@@ -95,7 +95,7 @@ TEST(KWav, SoxFailaiUzkraunamiSuSavoFormatuIrDuomenimis) {
 }
 
 // Formats that OpenAL's PCM formats cannot carry are refused rather than played as noise.
-TEST(KWav, NepalaikomiFormataiAtmetami) {
+TEST(KWav, UnsupportedFormatsAreRefused) {
   const struct {
     const char* formatas;
     const char* klaida;
@@ -121,7 +121,7 @@ TEST(KWav, NepalaikomiFormataiAtmetami) {
 }
 
 // Chunk layouts that real writers produce around a sox file's own chunks.
-TEST(KWav, PapildomiBlokaiPraleidziami) {
+TEST(KWav, ExtraChunksAreSkipped) {
   fs::path aplankas = TestoAplankas();
   fs::path saltinis = aplankas / "saltinis.wav";
   ASSERT_EQ(0, Sox(saltinis, "-t wavpcm -r 22050 -b 16 -c 2"));
@@ -232,7 +232,7 @@ Baitai Pirmi(Baitai b, size_t n) {
 
 // Hand-built files, broken in the ways files break: the expected error, or the
 // number of sample bytes loaded.
-TEST(KWav, SugadintiFailai) {
+TEST(KWav, BrokenFiles) {
   // JUNK chunks that put the "data" header at a given file position.
   auto DataNuo = [](uint32_t pozicija) {
     Baitai kunas = FmtBlokas();  // the walk starts at 12; fmt takes 24
@@ -290,7 +290,7 @@ TEST(KWav, SugadintiFailai) {
 }
 
 // One loader, several files in turn: each load describes its own file only.
-TEST(KWav, KeliFailaiIsEilesSuVienuSkaitytuvu) {
+TEST(KWav, SeveralFilesInTurnWithOneLoader) {
   fs::path aplankas = TestoAplankas();
   ASSERT_EQ(0, Sox(aplankas / "a.wav", "-r 11025 -b 8 -c 2", "0.1 sine 440 sine 661"));
   ASSERT_EQ(0, Sox(aplankas / "b.wav", "-r 44100 -b 16 -c 1", "0.3 sine 300"));
@@ -316,7 +316,7 @@ TEST(KWav, KeliFailaiIsEilesSuVienuSkaitytuvu) {
 
 #ifdef __linux__
 // Every way out of a load, thrown or not, closes the file.
-TEST(KWav, FailasVisadaUzdaromas) {
+TEST(KWav, TheFileIsAlwaysClosed) {
   fs::path aplankas = TestoAplankas();
   ASSERT_EQ(0, Sox(aplankas / "geras.wav", "-r 8000 -b 16 -c 1"));
   ASSERT_EQ(0, Sox(aplankas / "ulaw.wav", "-r 8000 -c 1 -e u-law"));

@@ -3,7 +3,7 @@
 #include "battle/KArmija.h"
 #include "tests/battle/MusioAplinka.h"
 
-using Kompiuteris = MusioTestas;
+using ComputerControl = MusioTestas;
 
 namespace {
 
@@ -12,7 +12,7 @@ KTankas& Numeriu(int n) { return n <= 5 ? zaidejoArmija.tankai[n - 1] : priesoAr
 
 }  // namespace
 
-TEST_F(Kompiuteris, ZvalgymasSustojaPrieSienaIrDrauga) {
+TEST_F(ComputerControl, LookStopsAtAWallOrAFriendOrTheEdge) {
   KTankas& t = Z(2);  // number 3 at (10, 0); number 11 stands at (10, 14)
   t.Zvalgyti(0, 1);
   EXPECT_TRUE(t.priesasMatomas);
@@ -50,7 +50,7 @@ TEST_F(Kompiuteris, ZvalgymasSustojaPrieSienaIrDrauga) {
   EXPECT_EQ(t.matomasLangelis, t.numeris);
 }
 
-TEST_F(Kompiuteris, DraugasArPriesasPagalRiba5) {
+TEST_F(ComputerControl, FriendOrFoeByTheArmyNumberBoundary) {
   struct {
     int stebi, matomas;
     bool priesas;
@@ -74,7 +74,7 @@ TEST_F(Kompiuteris, DraugasArPriesasPagalRiba5) {
   }
 }
 
-TEST_F(Kompiuteris, TikslinisKampasPagalKrypti) {
+TEST_F(ComputerControl, TargetAngleFollowsTheLookDirection) {
   struct {
     int dx, dy, c, r;
     float kampas;
@@ -93,7 +93,7 @@ TEST_F(Kompiuteris, TikslinisKampasPagalKrypti) {
   }
 }
 
-TEST_F(Kompiuteris, VelesnisZvilgsnisPerrasoKampa) {
+TEST_F(ComputerControl, LaterLookOverridesTheTargetAngle) {
   // Looks run left, right, down, up; an enemy up overrides one to the left.
   Uzmurinti();
   KTankas& t = Z(0);
@@ -116,7 +116,7 @@ TEST_F(Kompiuteris, VelesnisZvilgsnisPerrasoKampa) {
   EXPECT_EQ(t.tikslinisKampas, 90);
 }
 
-TEST_F(Kompiuteris, NesidairoKolNeuztaise) {
+TEST_F(ComputerControl, DoesNotLookUntilReloaded) {
   Uzmurinti();
   KTankas& t = Z(0);
   Perkelti(t, 10, 7);
@@ -131,7 +131,7 @@ TEST_F(Kompiuteris, NesidairoKolNeuztaise) {
   EXPECT_TRUE(t.priesasMatomas);
 }
 
-TEST_F(Kompiuteris, BokstelisSukasiTrumpesniuKeliuIrSauna) {
+TEST_F(ComputerControl, TurretTurnsTowardsTheEnemyAndFires) {
   // Turret at 0, enemy to the right (270): clockwise towards -90 at 50 deg/s,
   // the shot in the first frame within 1 degree.
   Uzmurinti();
@@ -165,7 +165,7 @@ TEST_F(Kompiuteris, BokstelisSukasiTrumpesniuKeliuIrSauna) {
   EXPECT_GT(t.sovinys.x, x0 + 3.9f);
 }
 
-TEST_F(Kompiuteris, SukimasisTrumpesnePuse) {
+TEST_F(ComputerControl, TurretTurnsTheShorterWay) {
   struct {
     float bokstelis;
     int priesoKryptis;  // 0 up, 1 left, 3 right
@@ -192,7 +192,7 @@ TEST_F(Kompiuteris, SukimasisTrumpesnePuse) {
   }
 }
 
-TEST_F(Kompiuteris, SaunaTikGrieztaiArciau1Laipsnio) {
+TEST_F(ComputerControl, FiresOnlyWhenStrictlyWithinOneDegree) {
   Uzmurinti();
   KTankas& t = Z(0);
   Perkelti(t, 10, 7);
@@ -209,7 +209,7 @@ TEST_F(Kompiuteris, SaunaTikGrieztaiArciau1Laipsnio) {
   EXPECT_TRUE(t.sovinysSkrenda);
 }
 
-TEST_F(Kompiuteris, JudedamasNesukaBokstelioIrSustojaAtvykes) {
+TEST_F(ComputerControl, MovingTankKeepsItsTurretAndStopsOnArrival) {
   Uzmurinti();
   KTankas& t = Z(0);
   Perkelti(t, 10, 7);
@@ -239,7 +239,7 @@ TEST_F(Kompiuteris, JudedamasNesukaBokstelioIrSustojaAtvykes) {
   EXPECT_EQ(t.stulpelis, 10);
 }
 
-TEST_F(Kompiuteris, KlajojaTiesiaiKolUzstoja) {
+TEST_F(ComputerControl, WandersStraightUntilBlocked) {
   std::srand(5);
   Uzmurinti();
   KTankas& t = Z(0);
@@ -268,7 +268,7 @@ TEST_F(Kompiuteris, KlajojaTiesiaiKolUzstoja) {
   EXPECT_FALSE(t.sovinysSkrenda);
 }
 
-TEST_F(Kompiuteris, UzdarytasStovi) {
+TEST_F(ComputerControl, BoxedInTankStaysPut) {
   std::srand(9);
   Uzmurinti();
   KTankas& t = Z(0);
@@ -296,7 +296,7 @@ TEST_F(Kompiuteris, UzdarytasStovi) {
   EXPECT_TRUE(std::equal(std::begin(pries), std::end(pries), std::begin(zemelapis.langeliai)));
 }
 
-TEST_F(Kompiuteris, Po40SekundziuSaunaISiena) {
+TEST_F(ComputerControl, AfterFortySecondsFiresWhenTheHullAxisEndsAtAWall) {
   // The hull-axis look: facing 0 up, 2 down, and for the odd facings the side
   // opposite to the travel (1 looks towards +x, 3 towards -x).
   struct {
@@ -325,7 +325,7 @@ TEST_F(Kompiuteris, Po40SekundziuSaunaISiena) {
   }
 }
 
-TEST_F(Kompiuteris, SienosSuvisTikPo40IrBeSovinioOre) {
+TEST_F(ComputerControl, WallShotOnlyAfterFortySecondsAndWithNoShellInFlight) {
   Uzmurinti();
   KTankas& t = Z(2);
   Perkelti(t, 10, 7);
@@ -340,7 +340,7 @@ TEST_F(Kompiuteris, SienosSuvisTikPo40IrBeSovinioOre) {
   EXPECT_EQ(t.uztaisymas, 41);
 }
 
-TEST_F(Kompiuteris, ZaidejoTankoNevaldo) {
+TEST_F(ComputerControl, LeavesThePlayersTankAlone) {
   // The player's tank runs no computer step, whatever it sees.
   Uzmurinti();
   KTankas& t = Z(0);
@@ -361,7 +361,7 @@ TEST_F(Kompiuteris, ZaidejoTankoNevaldo) {
   EXPECT_TRUE(t.priesasMatomas);
 }
 
-TEST(Armija, SukurtiStulpeliai) {
+TEST(KArmija, SukurtiCentresTheTanksOnTheirRow) {
   dabartinisZemelapis = &zemelapis;
   struct {
     int n, centras, eilute, pirmas;
@@ -387,7 +387,7 @@ TEST(Armija, SukurtiStulpeliai) {
   }
 }
 
-TEST(Armija, DaugiauNei16Netelpa) {
+TEST(KArmija, NoMoreThanSixteenTanks) {
   dabartinisZemelapis = &zemelapis;
   for (auto& l : zemelapis.langeliai) l = 0;
   KTankas::NuliuotiNumeracija();
@@ -400,7 +400,7 @@ TEST(Armija, DaugiauNei16Netelpa) {
   EXPECT_EQ(armija.gyvi, 0);
 }
 
-TEST_F(Kompiuteris, GyviSkaiciuojamiKitameKadre) {
+TEST_F(ComputerControl, LivingCountDropsInTheFrameAfterADeath) {
   Uzmurinti();  // nothing moves, nothing sees
   priesoArmija.Atnaujinti();
   EXPECT_EQ(priesoArmija.gyvi, 10);

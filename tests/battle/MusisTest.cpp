@@ -6,7 +6,7 @@
 
 namespace {
 
-class Musis : public MusioTestas {
+class Battle : public MusioTestas {
  protected:
   void SetUp() override {
     MusioTestas::SetUp();
@@ -36,7 +36,7 @@ class Musis : public MusioTestas {
 
 }  // namespace
 
-TEST_F(Musis, EscapeIMeniuBeVeliavu) {
+TEST_F(Battle, EscapeReturnsToTheMenuLeavingTheOutcomeFlags) {
   Uzmurinti();
   Kadras();
   EXPECT_EQ(busena, BUSENA_MUSIS);
@@ -56,7 +56,7 @@ TEST_F(Musis, EscapeIMeniuBeVeliavu) {
   EXPECT_TRUE(meniu.laimeta);
 }
 
-TEST_F(Musis, MusioPabaiga) {
+TEST_F(Battle, EndsWhenAnArmyIsGone) {
   struct {
     const char* kas;
     bool zaidejoNeliko, priesoNeliko, escape;
@@ -83,7 +83,7 @@ TEST_F(Musis, MusioPabaiga) {
   }
 }
 
-TEST_F(Musis, PabaigaKadruPoPaskutinesMirties) {
+TEST_F(Battle, EndsInTheFrameAfterTheLastDeath) {
   Uzmurinti();
   PaliktiTik({0}, {0});
   KTankas& paskutinis = P(0);
@@ -102,7 +102,7 @@ TEST_F(Musis, PabaigaKadruPoPaskutinesMirties) {
   EXPECT_TRUE(meniu.laimeta);
 }
 
-TEST_F(Musis, SPereinaPrieKitoGyvo) {
+TEST_F(Battle, SMovesToTheNextLivingTank) {
   struct {
     unsigned zuve;  // bit i: tank i destroyed
     int dabartinis, tiketinas;
@@ -141,7 +141,7 @@ TEST_F(Musis, SPereinaPrieKitoGyvo) {
   }
 }
 
-TEST_F(Musis, ZuvusDabartiniamPasirinkimasNejuda) {
+TEST_F(Battle, ChoiceStaysOnADestroyedCurrentTank) {
   Uzmurinti();
   PasirinktiTanka(2);
   for (int i = 0; i < 3; ++i) Z(2).Pazeisti();
@@ -159,7 +159,7 @@ TEST_F(Musis, ZuvusDabartiniamPasirinkimasNejuda) {
   EXPECT_FALSE(Z(2).sovinysSkrenda);
 }
 
-TEST_F(Musis, BeGyvuZaidejoTankuNiekoNekeicia) {
+TEST_F(Battle, WithNoLivingTankTheChoiceChangesNothing) {
   Uzmurinti();
   PasirinktiTanka(3);
   for (int i = 0; i < 5; ++i) Pasalinti(Z(i));
@@ -178,7 +178,7 @@ TEST_F(Musis, BeGyvuZaidejoTankuNiekoNekeicia) {
   EXPECT_EQ(rodykle.alfa, 0);
 }
 
-TEST_F(Musis, LaikomaRodyklePoLangeli) {
+TEST_F(Battle, HeldArrowDrivesCellByCell) {
   Uzmurinti();
   KTankas& t = *dabartinisTankas;
   Perkelti(t, 3, 3);
@@ -202,7 +202,7 @@ TEST_F(Musis, LaikomaRodyklePoLangeli) {
   EXPECT_EQ(t.kryptis, 3);
 }
 
-TEST_F(Musis, RodykliuEilesTvarka) {
+TEST_F(Battle, FirstArrowInOrderThatStartsAStepWins) {
   // Left, Right, Up, Down: the first that starts a step wins.
   struct {
     int pirmas, antras;  // 0: no key
@@ -229,7 +229,7 @@ TEST_F(Musis, RodykliuEilesTvarka) {
   }
 }
 
-TEST_F(Musis, BokstelisIrSuvis) {
+TEST_F(Battle, TurretKeysAndSpace) {
   Uzmurinti();
   KTankas& t = *dabartinisTankas;
   Spausti('A');
@@ -257,7 +257,7 @@ TEST_F(Musis, BokstelisIrSuvis) {
   EXPECT_FLOAT_EQ(t.sovinioKampas, 5);
 }
 
-TEST_F(Musis, Vairalazde) {
+TEST_F(Battle, JoystickDrivesTurnsFiresAndSwitches) {
   Uzmurinti();
   KVairalazde v;
   dabartineVairalazde = &v;
@@ -311,7 +311,7 @@ TEST_F(Musis, Vairalazde) {
   dabartineVairalazde = nullptr;
 }
 
-TEST_F(Musis, NaujasMusisIsMeniu) {
+TEST_F(Battle, NewBattleFromTheMenu) {
   // A battle that left its numbering and current tank elsewhere.
   PasirinktiTanka(3);
   KTankas::numeracija = 40;

@@ -55,7 +55,7 @@ std::string Tekstas(const Spalva& s) {
   return "(" + std::to_string(s[0]) + "," + std::to_string(s[1]) + "," + std::to_string(s[2]) + ")";
 }
 
-class Piesimas : public MusioTestas {
+class BattleDrawing : public MusioTestas {
  protected:
   void SetUp() override {
     UztikrintiGlKonteksta();
@@ -87,7 +87,7 @@ class Piesimas : public MusioTestas {
 
 }  // namespace
 
-TEST_F(Piesimas, LangeliaiSuSavoTeksturomis) {
+TEST_F(BattleDrawing, CellsShowTheirOwnTexture) {
   PaliktiTik({}, {});
   for (int c = 0; c < 20; ++c)
     for (int r = 0; r < 15; ++r) Lang(c, r) = ((c * 7 + r * 3) % 5 == 0) ? -1 : ((c + r) % 4 == 0 ? 9 : 0);
@@ -112,7 +112,7 @@ TEST_F(Piesimas, LangeliaiSuSavoTeksturomis) {
   EXPECT_TRUE(Artima(SkaitytiPikseli(774, 566), PILKA) || Artima(SkaitytiPikseli(774, 566), RAUDONA));
 }
 
-TEST_F(Piesimas, TankasIsLapoSriciu) {
+TEST_F(BattleDrawing, TankIsDrawnFromItsSheetRanges) {
   PaliktiTik({0}, {0});
   Uzmurinti();
   for (auto& l : zemelapis.langeliai)
@@ -150,7 +150,7 @@ TEST_F(Piesimas, TankasIsLapoSriciu) {
   EXPECT_TRUE(Artima(Zemelapyje(b.x + 18, b.y), PILKA));
 }
 
-TEST_F(Piesimas, Sovinys) {
+TEST_F(BattleDrawing, ShellIsDrawnAlongItsAngle) {
   PaliktiTik({0}, {});
   KTankas& t = Z(0);
   Perkelti(t, 2, 2);
@@ -176,7 +176,7 @@ TEST_F(Piesimas, Sovinys) {
   EXPECT_TRUE(Artima(Zemelapyje(760, 300), JUODA));
 }
 
-TEST_F(Piesimas, ZymeklioBlyksnis) {
+TEST_F(BattleDrawing, MarkerFlashFadesInAndOut) {
   // Before any attachment nothing is drawn, though nothing is followed.
   rodykle.sekama = nullptr;
   rodykle.alfa = 0;
@@ -222,7 +222,7 @@ TEST_F(Piesimas, ZymeklioBlyksnis) {
   EXPECT_NEAR(rodykle.alfa, 0.5f, 1e-4f);
 }
 
-TEST_F(Piesimas, ZymeklisMusyjeVirsTanku) {
+TEST_F(BattleDrawing, MarkerIsDrawnOverTheTanks) {
   PaliktiTik({0}, {});
   KTankas& t = Z(0);
   Perkelti(t, 10, 7);

@@ -32,9 +32,9 @@ void TokiePat(const Nuotrauka& a, const Nuotrauka& b) {
 
 }  // namespace
 
-using Tankas = MusioTestas;
+using Tank = MusioTestas;
 
-TEST_F(Tankas, SukurtiNumeruojaIrAtsukaPagalEilute) {
+TEST_F(Tank, SukurtiNumbersAndFacesByRow) {
   // A battle start numbers the tanks 1..15 in creation order, the player's first.
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(Z(i).numeris, i + 1);
@@ -75,7 +75,7 @@ TEST_F(Tankas, SukurtiNumeruojaIrAtsukaPagalEilute) {
   EXPECT_EQ(t.numeris, 1);
 }
 
-TEST_F(Tankas, UztaisymoPradziaIsRand) {
+TEST_F(Tank, StartReloadTimeComesFromRand) {
   // Start reload values come from rand in 0.1 s steps below 30 s, not all alike.
   std::srand(3);
   float maziausias = 100, didziausias = -1;
@@ -92,7 +92,7 @@ TEST_F(Tankas, UztaisymoPradziaIsRand) {
   EXPECT_GT(didziausias - maziausias, 5);
 }
 
-TEST_F(Tankas, ZingsnisTrunka0625sIrNeperlekia) {
+TEST_F(Tank, StepTakes0625SecondsWithoutOvershooting) {
   // Frame times from a fast display to a long stall: the step ends on the cell centre.
   const float laikai[] = {1.0f / 144, 1.0f / 60, 1.0f / 30, 0.1f, 0.125f, 0.3f, 0.7f, 5.0f};
   for (float dt : laikai) {
@@ -131,7 +131,7 @@ TEST_F(Tankas, ZingsnisTrunka0625sIrNeperlekia) {
   }
 }
 
-TEST_F(Tankas, KiekvienaKryptimi) {
+TEST_F(Tank, StepsInEveryDirection) {
   struct {
     bool (KTankas::*zingsnis)();
     int dc, dr, kryptis;
@@ -159,7 +159,7 @@ TEST_F(Tankas, KiekvienaKryptimi) {
   }
 }
 
-TEST_F(Tankas, AtmestasZingsnisNiekoNekeicia) {
+TEST_F(Tank, RefusedStepChangesNothing) {
   KTankas& t = Z(0);  // column 8, row 0
   t.kompiuteris = false;
   struct {
@@ -188,7 +188,7 @@ TEST_F(Tankas, AtmestasZingsnisNiekoNekeicia) {
   }
 }
 
-TEST_F(Tankas, NegaliIvaziuotiILangeliKuriKitasTikIvaziuoja) {
+TEST_F(Tank, CannotEnterACellAnotherTankIsEntering) {
   KTankas& a = Z(0);
   KTankas& b = Z(1);
   Perkelti(a, 3, 5);
@@ -200,7 +200,7 @@ TEST_F(Tankas, NegaliIvaziuotiILangeliKuriKitasTikIvaziuoja) {
   EXPECT_EQ(Lang(4, 5), b.numeris);
 }
 
-TEST_F(Tankas, ZingsnisJudantNegalimas) {
+TEST_F(Tank, NoStepWhileMoving) {
   KTankas& t = Z(0);
   Perkelti(t, 3, 5);
   ASSERT_TRUE(t.Aukstyn());
@@ -221,7 +221,7 @@ TEST_F(Tankas, ZingsnisJudantNegalimas) {
   EXPECT_EQ(Lang(7, 8), 0);
 }
 
-TEST_F(Tankas, EitiPagalJudejimoKrypti) {
+TEST_F(Tank, EitiStepsInTheMovementDirection) {
   KTankas& t = Z(0);
   for (int k = 0; k < 4; ++k) {
     Perkelti(t, 6, 6);
@@ -234,7 +234,7 @@ TEST_F(Tankas, EitiPagalJudejimoKrypti) {
   }
 }
 
-TEST_F(Tankas, SuvisTikUztaisius) {
+TEST_F(Tank, FiresOnlyWhenReloaded) {
   KTankas& t = Z(2);
   t.kompiuteris = false;
   laikmatis.KadroLaikas = 0.02f;
@@ -268,7 +268,7 @@ TEST_F(Tankas, SuvisTikUztaisius) {
   EXPECT_FALSE(m.sovinysSkrenda);
 }
 
-TEST_F(Tankas, SovinioSkrydis) {
+TEST_F(Tank, ShellFliesAlongItsAngle) {
   // Angle a flies along (-sin a, cos a) at 240 px/s.
   const float kampai[] = {0, 90, 180, 270, 45, -30, 720 + 135};
   laikmatis.KadroLaikas = 0.05f;
@@ -289,7 +289,7 @@ TEST_F(Tankas, SovinioSkrydis) {
   }
 }
 
-TEST_F(Tankas, SovinysSkrendaIki800x600) {
+TEST_F(Tank, ShellFliesOnUntilItLeaves800By600) {
   KTankas& t = Z(4);
   Perkelti(t, 19, 3);
   t.kompiuteris = false;
@@ -330,7 +330,7 @@ TEST_F(Tankas, SovinysSkrendaIki800x600) {
   EXPECT_GT(e.sovinys.y, 600);
 }
 
-TEST_F(Tankas, SuvisISienaNuimaJaIrBaigiasi) {
+TEST_F(Tank, ShotAtAWallRemovesItAndEnds) {
   KTankas& t = Z(2);
   Perkelti(t, 10, 5);
   t.kompiuteris = false;
@@ -363,7 +363,7 @@ TEST_F(Tankas, SuvisISienaNuimaJaIrBaigiasi) {
   EXPECT_EQ(Lang(10, 9), 0);
 }
 
-TEST_F(Tankas, PataikymasTikTankoLangeliuIrArciau20) {
+TEST_F(Tank, HitsOnlyInTheTanksCellWithin20Pixels) {
   KTankas& sauna = Z(0);
   Perkelti(sauna, 2, 2);
   KTankas& taikinys = P(3);
@@ -391,7 +391,7 @@ TEST_F(Tankas, PataikymasTikTankoLangeliuIrArciau20) {
   }
 }
 
-TEST_F(Tankas, SavasSovinysSavesNeliecia) {
+TEST_F(Tank, OwnShellSparesTheShooter) {
   KTankas& t = Z(1);
   t.sovinysSkrenda = true;
   t.sovinys = t.pozicija;
@@ -400,7 +400,7 @@ TEST_F(Tankas, SavasSovinysSavesNeliecia) {
   EXPECT_EQ(t.gyvybes, 3);
 }
 
-TEST_F(Tankas, PataikoIDraugusIrPriesusPagalNumeri) {
+TEST_F(Tank, HitsFriendsAndFoesByNumber) {
   // No side test: a shell hurts friends as well; the number alone finds the army.
   struct {
     KArmija* armija;
@@ -420,7 +420,7 @@ TEST_F(Tankas, PataikoIDraugusIrPriesusPagalNumeri) {
   }
 }
 
-TEST_F(Tankas, JudantisRandamasPerAbuLangelius) {
+TEST_F(Tank, MovingTankIsFoundThroughBothCells) {
   KTankas& s = Z(0);
   Perkelti(s, 1, 1);
   KTankas& t = P(2);
@@ -451,7 +451,7 @@ TEST_F(Tankas, JudantisRandamasPerAbuLangelius) {
   }
 }
 
-TEST_F(Tankas, ZustaNuoTreciojoPataikymo) {
+TEST_F(Tank, DiesOnTheThirdHit) {
   ZurnaloGaudykle zurnalas;
   KTankas& s = Z(0);
   KTankas& t = P(6);  // number 12
@@ -488,7 +488,7 @@ TEST_F(Tankas, ZustaNuoTreciojoPataikymo) {
   EXPECT_EQ(Lang(9, 8), 0);
 }
 
-TEST_F(Tankas, NumerisBeTankoNiekoNepataiko) {
+TEST_F(Tank, ANumberOfNoTankHitsNothing) {
   // A cell value that names no tank of either army, and shells far off the grid.
   KTankas& s = Z(0);
   Perkelti(s, 1, 1);

@@ -4,7 +4,7 @@
 
 #include "battle/KVektorius.h"
 
-TEST(Vektorius, IsdestymasTrysFloatai) {
+TEST(KVektorius, LayoutIsThreeFloats) {
   // Audio calls take a vector as three consecutive floats.
   static_assert(sizeof(KVektorius) == 3 * sizeof(float), "x, y, z and nothing else");
   KVektorius v(1, 2, 3);
@@ -18,7 +18,7 @@ TEST(Vektorius, IsdestymasTrysFloatai) {
   EXPECT_EQ(n.z, 0);
 }
 
-TEST(Vektorius, Aritmetika) {
+TEST(KVektorius, Arithmetic) {
   KVektorius a(1.5f, -2, 4);
   a += KVektorius(0.5f, 3, -1);
   EXPECT_FLOAT_EQ(a.x, 2);
@@ -37,7 +37,7 @@ TEST(Vektorius, Aritmetika) {
   EXPECT_FLOAT_EQ(Atstumas(KVektorius(3, 4, 7), KVektorius(1, 1, 1)), std::sqrt(4.0f + 9 + 36));
 }
 
-TEST(Vektorius, ApribotiIlgi) {
+TEST(KVektorius, ApribotiIlgiLimitsTheLength) {
   struct Atvejis {
     KVektorius v;
     float maksimumas;
@@ -69,7 +69,7 @@ TEST(Vektorius, ApribotiIlgi) {
   }
 }
 
-TEST(Vektorius, Modulis) {
+TEST(KVektorius, ModulisIsTheAbsoluteValue) {
   EXPECT_EQ(Modulis(2.5f), 2.5f);
   EXPECT_EQ(Modulis(-2.5f), 2.5f);
   EXPECT_EQ(Modulis(0.0f), 0.0f);
@@ -78,7 +78,7 @@ TEST(Vektorius, Modulis) {
   EXPECT_EQ(Modulis(-1e-30f), 1e-30f);
 }
 
-TEST(Vektorius, KampuSkirtumas) {
+TEST(KVektorius, KampuSkirtumasWrapsIntoHalfATurn) {
   struct {
     float a, b, tiketina;
   } atvejai[] = {
@@ -90,7 +90,7 @@ TEST(Vektorius, KampuSkirtumas) {
   for (const auto& t : atvejai) EXPECT_FLOAT_EQ(KampuSkirtumas(t.a, t.b), t.tiketina) << t.a << " -> " << t.b;
 }
 
-TEST(Vektorius, KampuSkirtumasToliNuoNulio) {
+TEST(KVektorius, KampuSkirtumasFarFromZero) {
   // A turret wound up for hours still gives an angle in range, without endless stepping.
   const float tolimi[] = {1e6f, -1e6f, 3.6e7f + 88, 1e12f, -1e20f};
   for (float a : tolimi) {

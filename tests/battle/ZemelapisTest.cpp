@@ -13,7 +13,7 @@ void Uzpildyti(KZemelapis& z, int32_t verte) {
 
 }  // namespace
 
-TEST(Zemelapis, GeneruotiStulpeliaisIsRand) {
+TEST(KZemelapis, GeneruotiFillsColumnByColumnFromRand) {
   // The seed decides the battlefield: the n-th number drawn lands in column n / 15, row n % 15.
   for (unsigned sekla : {1u, 7u, 20240601u}) {
     KZemelapis z;
@@ -35,7 +35,7 @@ TEST(Zemelapis, GeneruotiStulpeliaisIsRand) {
   }
 }
 
-TEST(Zemelapis, GeneruotiKitaSeklaKitasZemelapis) {
+TEST(KZemelapis, AnotherSeedGivesAnotherMap) {
   KZemelapis a, b;
   std::srand(11);
   a.Generuoti();
@@ -46,7 +46,7 @@ TEST(Zemelapis, GeneruotiKitaSeklaKitasZemelapis) {
   EXPECT_GT(skirtingi, 50);
 }
 
-TEST(Zemelapis, Laisvas) {
+TEST(KZemelapis, LaisvasOnlyForEmptyCellsInTheGrid) {
   KZemelapis z;
   Uzpildyti(z, 0);
   z.Langelis(3, 4) = -1;
@@ -63,7 +63,7 @@ TEST(Zemelapis, Laisvas) {
   for (const auto& a : atvejai) EXPECT_EQ(z.Laisvas(a.c, a.r), a.laisvas) << a.c << "," << a.r;
 }
 
-TEST(Zemelapis, PataikytiSkaitoLangeliPoSovinio) {
+TEST(KZemelapis, PataikytiReadsTheCellUnderTheShell) {
   KZemelapis z;
   for (int c = 0; c < 20; ++c)
     for (int r = 0; r < 15; ++r) z.Langelis(c, r) = 100 + c * 15 + r;  // every cell distinct
@@ -90,7 +90,7 @@ TEST(Zemelapis, PataikytiSkaitoLangeliPoSovinio) {
   for (int i = 0; i < 300; ++i) EXPECT_EQ(z.langeliai[i], 100 + i);
 }
 
-TEST(Zemelapis, PataikytiNePoSkaiciumiNieko) {
+TEST(KZemelapis, PataikytiOnANonNumberHitsNothing) {
   KZemelapis z;
   Uzpildyti(z, -1);
   const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -102,7 +102,7 @@ TEST(Zemelapis, PataikytiNePoSkaiciumiNieko) {
   for (int i = 0; i < 300; ++i) EXPECT_EQ(z.langeliai[i], -1);
 }
 
-TEST(Zemelapis, SienaNuimamaVienuSuviu) {
+TEST(KZemelapis, OneHitRemovesAWall) {
   KZemelapis z;
   Uzpildyti(z, 0);
   z.Langelis(4, 9) = -1;
@@ -123,7 +123,7 @@ TEST(Zemelapis, SienaNuimamaVienuSuviu) {
   EXPECT_EQ(pakeisti, 1);
 }
 
-TEST(Zemelapis, IrasytiUzTinkloNerasoNieko) {
+TEST(KZemelapis, IrasytiOutsideTheGridWritesNothing) {
   KZemelapis z;
   Uzpildyti(z, 5);
   const int ribos[][2] = {{-1, 0}, {20, 0}, {0, -1}, {0, 15}, {-1, -1}, {20, 15}, {-100000, 3}};

@@ -19,7 +19,7 @@ namespace {
 
 const char* const PER_TOLI = "FUzkrovimas: bandoma gauti failo pavadinima su per dideliu indeksu";
 
-class FUzkrovimasTest : public ::testing::Test {
+class FolderScan : public ::testing::Test {
  protected:
   void SetUp() override {
     pradinis = fs::current_path();
@@ -49,7 +49,7 @@ class FUzkrovimasTest : public ::testing::Test {
   fs::path pradinis, aplankas;
 };
 
-TEST_F(FUzkrovimasTest, RibaIr127Keliai) {
+TEST_F(FolderScan, LimitOf127Paths) {
   for (int failu : {1, 126, 127, 128, 200}) {
     SCOPED_TRACE(failu);
     const fs::path d = aplankas / ("d" + std::to_string(failu));
@@ -96,7 +96,7 @@ TEST_F(FUzkrovimasTest, RibaIr127Keliai) {
   }
 }
 
-TEST_F(FUzkrovimasTest, PletinioAtitikimas) {
+TEST_F(FolderScan, ExtensionMatch) {
   for (const char* v : {"a.WAV", "b.Wav", "c.wav", ".wav", "f.x.wav", "d.wavx", "ewav", "f.wav.bak", "g.av",
                         "wav", "h.wa"})
     Sukurti(aplankas / v);
@@ -131,7 +131,7 @@ TEST_F(FUzkrovimasTest, PletinioAtitikimas) {
   }
 }
 
-TEST_F(FUzkrovimasTest, AplankasBeSkyriklio) {
+TEST_F(FolderScan, FolderWithoutASeparator) {
   fs::current_path(aplankas);
   fs::create_directory("duomenys");
   Sukurti("duomenys/suvis.wav");
@@ -147,7 +147,7 @@ TEST_F(FUzkrovimasTest, AplankasBeSkyriklio) {
   EXPECT_EQ(gauti, (std::set<std::string>{"duomenys\\suvis.wav", "duomenys\\spaud.wav"}));
 }
 
-TEST_F(FUzkrovimasTest, SkyrikliaiIrTusciasAplankas) {
+TEST_F(FolderScan, SeparatorsAndTheEmptyFolderName) {
   fs::current_path(aplankas);
   fs::create_directory("duomenys");
   Sukurti("duomenys/zeme.tga");
@@ -173,7 +173,7 @@ TEST_F(FUzkrovimasTest, SkyrikliaiIrTusciasAplankas) {
   }
 }
 
-TEST_F(FUzkrovimasTest, NeradusNieko) {
+TEST_F(FolderScan, NothingFound) {
   Sukurti(aplankas / "failas.wav");
   fs::create_directory(aplankas / "tuscias");
   fs::create_directory(aplankas / "uzrakintas");
@@ -197,7 +197,7 @@ TEST_F(FUzkrovimasTest, NeradusNieko) {
   }
 }
 
-TEST_F(FUzkrovimasTest, ImantUzPabaigos) {
+TEST_F(FolderScan, TakingPastTheEnd) {
   Sukurti(aplankas / "a.bmp");
   Sukurti(aplankas / "b.bmp");
   ZurnaloGaudykle zurnalas;
@@ -222,7 +222,7 @@ TEST_F(FUzkrovimasTest, ImantUzPabaigos) {
   EXPECT_EQ(zurnalas.Pranesimai().size(), 3u);  // cleared: silent again
 }
 
-TEST_F(FUzkrovimasTest, AntrasIeskojimasPakeiciaPirma) {
+TEST_F(FolderScan, ASecondScanReplacesTheFirst) {
   fs::create_directory(aplankas / "daug");
   fs::create_directory(aplankas / "mazai");
   for (int i = 0; i < 130; ++i) Sukurti(aplankas / "daug" / ("t" + std::to_string(i) + ".tga"));

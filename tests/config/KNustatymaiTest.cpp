@@ -54,7 +54,7 @@ void PalygintiLaukus(const Laukai& a, const Laukai& b) {
   EXPECT_EQ(a.gpu, b.gpu);
 }
 
-class NustatymaiTest : public ::testing::Test {
+class SettingsFile : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -173,7 +173,7 @@ std::vector<Atvejis> Atvejai() {
   };
 }
 
-TEST_F(NustatymaiTest, SkaitymoTaisykles) {
+TEST_F(SettingsFile, ReadingRules) {
   for (const Atvejis& a : Atvejai()) {
     SCOPED_TRACE(a.pavadinimas);
     const std::string kelias = Rasyti(a.turinys);
@@ -190,7 +190,7 @@ TEST_F(NustatymaiTest, SkaitymoTaisykles) {
   }
 }
 
-TEST_F(NustatymaiTest, NuskaitytiTekstaiVisadaBaigtiNuliu) {
+TEST_F(SettingsFile, TextsAreAlwaysTerminated) {
   // Whatever stops the reading, the fixed fields hold a terminated text inside their bytes.
   for (const std::string& turinys :
        {"pavad = " + T40 + T40, "class = " + T40 + "\n", "kalba = " + T40, "pavad = " + T31 + "x"}) {
@@ -202,7 +202,7 @@ TEST_F(NustatymaiTest, NuskaitytiTekstaiVisadaBaigtiNuliu) {
   }
 }
 
-TEST_F(NustatymaiTest, NeraFailo) {
+TEST_F(SettingsFile, MissingFileKeepsTheDefaultsAndSaysSo) {
   ZurnaloGaudykle zurnalas;
   KNustatymai n;
   const std::string kelias = (aplankas / "nera.cfg").string();
@@ -212,7 +212,7 @@ TEST_F(NustatymaiTest, NeraFailo) {
   EXPECT_EQ(zurnalas.Pranesimai()[0], "Nerastas nustatymu failas " + kelias + ", naudojami standartiniai");
 }
 
-TEST_F(NustatymaiTest, AplankasVietojFailo) {
+TEST_F(SettingsFile, AFolderInsteadOfAFileIsAMissingFile) {
   ZurnaloGaudykle zurnalas;
   KNustatymai n;
   n.Skaityti(aplankas.string().c_str());
@@ -220,7 +220,7 @@ TEST_F(NustatymaiTest, AplankasVietojFailo) {
   EXPECT_EQ(zurnalas.Kiek("Nerastas nustatymu failas " + aplankas.string() + ", naudojami standartiniai"), 1);
 }
 
-TEST_F(NustatymaiTest, FailoVardoPasirinkimas) {
+TEST_F(SettingsFile, FileNameChoice) {
   const fs::path pradinis = fs::current_path();
   fs::current_path(aplankas);
   {
@@ -253,7 +253,7 @@ TEST_F(NustatymaiTest, FailoVardoPasirinkimas) {
   fs::current_path(pradinis);
 }
 
-TEST_F(NustatymaiTest, DesimtMegabaituEilutes) {
+TEST_F(SettingsFile, TenMegabyteLines) {
   const size_t MB10 = 10u << 20;
   struct {
     const char* pavadinimas;
@@ -284,7 +284,7 @@ TEST_F(NustatymaiTest, DesimtMegabaituEilutes) {
   }
 }
 
-TEST_F(NustatymaiTest, DvejetainiaiBaitai) {
+TEST_F(SettingsFile, BinaryBytesStayOutOfTheFields) {
   // Bytes of every value after a good line: the good value stays, nothing escapes the fields.
   std::string siuksles;
   for (int i = 0; i < 4096; ++i) siuksles += static_cast<char>((i * 7919 + 13) & 0xff);
@@ -298,7 +298,7 @@ TEST_F(NustatymaiTest, DvejetainiaiBaitai) {
   }
 }
 
-TEST_F(NustatymaiTest, CRLFSkaitomasVienodaiKasBuferioRiba) {
+TEST_F(SettingsFile, CrLfReadsAlikeAcrossTheBufferBoundary) {
   // The reader takes the file in 4096-byte chunks; a CR that ends one chunk must still
   // pair with the LF that begins the next. Each title ends right before its CR.
   for (const std::string& pavad : {T31, T31.substr(0, 30)}) {

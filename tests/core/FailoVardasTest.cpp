@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(FailoVardas, Keliai) {
+TEST(FailoVardas, NameAfterTheLastSeparator) {
   struct {
     const char* kelias;
     size_t poslinkis;  // where the name starts inside the path
@@ -36,9 +36,9 @@ TEST(FailoVardas, Keliai) {
   }
 }
 
-TEST(FailoVardas, NulinisKelias) { EXPECT_EQ(FailoVardas(nullptr), nullptr); }
+TEST(FailoVardas, NullPathGivesNull) { EXPECT_EQ(FailoVardas(nullptr), nullptr); }
 
-TEST(FailoVardas, IlgasKelias) {
+TEST(FailoVardas, VeryLongPath) {
   std::string kelias;
   for (int i = 0; i < 10000; ++i) kelias += "aplankas/";
   kelias += "muzika.ogg";

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Zurnalas, BeKablioNiekoNedaro) {
+TEST(DiagnosticLog, WithoutAHookNothingHappens) {
   NustatytiZurnaloKabli(nullptr);
   Zurnalas("niekas negirdi");
   Zurnalas(nullptr);
@@ -18,7 +18,7 @@ TEST(Zurnalas, BeKablioNiekoNedaro) {
   EXPECT_TRUE(g.Pranesimai().empty());
 }
 
-TEST(Zurnalas, PaprastasIrFormatuotas) {
+TEST(DiagnosticLog, PlainAndFormatted) {
   ZurnaloGaudykle g;
   Zurnalas("Pirmas");
   ZurnalasF("Nerastas nustatymu failas %s, naudojami standartiniai", "settings.cfg");
@@ -33,7 +33,7 @@ TEST(Zurnalas, PaprastasIrFormatuotas) {
   EXPECT_EQ(g.Pranesimai()[4], "");
 }
 
-TEST(Zurnalas, IlgasFormatuotasNukerpamas) {
+TEST(DiagnosticLog, LongFormattedEntryIsCut) {
   ZurnaloGaudykle g;
   const std::string ilgas(5000, 'k');
   ZurnalasF("Kelias %s", ilgas.c_str());
@@ -46,7 +46,7 @@ TEST(Zurnalas, IlgasFormatuotasNukerpamas) {
   EXPECT_EQ(g.Pranesimai()[1], ilgas);
 }
 
-TEST(ZurnaloGaudykle, SkaiciuojaIrIeskoIrValo) {
+TEST(ZurnaloGaudykle, CountsFindsAndClears) {
   ZurnaloGaudykle g;
   Zurnalas("FUzkrovimas: bandoma gauti failo pavadinima su per dideliu indeksu");
   Zurnalas("FUzkrovimas: bandoma gauti failo pavadinima su per dideliu indeksu");
@@ -63,7 +63,7 @@ TEST(ZurnaloGaudykle, SkaiciuojaIrIeskoIrValo) {
   EXPECT_EQ(g.Pranesimai().size(), 1u);
 }
 
-TEST(ZurnaloGaudykle, PasibaigusNebegaudo) {
+TEST(ZurnaloGaudykle, StopsCapturingOnceGone) {
   {
     ZurnaloGaudykle g;
     Zurnalas("viduje");

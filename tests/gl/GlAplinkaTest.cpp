@@ -9,7 +9,7 @@
 #include "platform/Platforma.h"
 #include "tests/common/GlKontekstas.h"
 
-TEST(GlAplinka, KontekstasSuSenuojuRezimu) {
+TEST(HeadlessGl, ContextIsACompatibilityProfile) {
   UztikrintiGlKonteksta();
   ASSERT_TRUE(langas.sukurtas);
   const char* versija = reinterpret_cast<const char*>(glGetString(GL_VERSION));
@@ -34,7 +34,7 @@ TEST(GlAplinka, KontekstasSuSenuojuRezimu) {
   EXPECT_EQ(viewport[3], 600);
 }
 
-TEST(GlAplinka, SarasasPiesiaIrNuskaitoma) {
+TEST(HeadlessGl, DisplayListDrawsAndReadsBack) {
   UztikrintiGlKonteksta();
   OrtoProjekcija(0, 0, 800, 600, 100.0f, -100.0f);
   glClearColor(0, 0, 0, 1);

@@ -38,7 +38,7 @@ bool Balta(int x, int y) {
   return p[0] == 255 && p[1] == 255 && p[2] == 255;
 }
 
-class GlBusena : public ::testing::Test {
+class GlState : public ::testing::Test {
  protected:
   void SetUp() override {
     UztikrintiGlKonteksta();
@@ -49,7 +49,7 @@ class GlBusena : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(GlBusena, BusenaPoNustatymo) {
+TEST_F(GlState, StateAfterSetUp) {
   EXPECT_TRUE(glIsEnabled(GL_BLEND));
   EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
   EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));  // the game turns it off right after
@@ -79,7 +79,7 @@ TEST_F(GlBusena, BusenaPoNustatymo) {
   EXPECT_EQ(vp[3], 600);
 }
 
-TEST_F(GlBusena, ValymoSpalvaJuodaNepermatoma) {
+TEST_F(GlState, ClearColourIsOpaqueBlack) {
   InicializuotiGL(nustatymai);
   glDisable(GL_DEPTH_TEST);
   glClear(GL_COLOR_BUFFER_BIT);
@@ -93,7 +93,7 @@ TEST_F(GlBusena, ValymoSpalvaJuodaNepermatoma) {
 }
 
 // The four integers are left, bottom, right, top: a swap of any two shows here.
-TEST_F(GlBusena, ProjekcijosArgumentuTvarka) {
+TEST_F(GlState, ProjectionArgumentsAreLeftBottomRightTop) {
   OrtoProjekcija(10, 20, 30, 60, 100.0f, -100.0f);
   GLdouble m[16];
   glGetDoublev(GL_PROJECTION_MATRIX, m);
@@ -108,7 +108,7 @@ TEST_F(GlBusena, ProjekcijosArgumentuTvarka) {
   EXPECT_EQ(rezimas, GL_MODELVIEW);
 }
 
-TEST_F(GlBusena, ModelioMatricaVienetine) {
+TEST_F(GlState, ProjectionResetsTheModelViewMatrix) {
   glTranslatef(5, 6, 7);
   glRotatef(30, 0, 0, 1);
   OrtoProjekcija(0, 0, 800, 600, 100.0f, -100.0f);
@@ -117,7 +117,7 @@ TEST_F(GlBusena, ModelioMatricaVienetine) {
   for (int i = 0; i < 16; ++i) EXPECT_DOUBLE_EQ(m[i], (i % 5 == 0) ? 1.0 : 0.0) << i;
 }
 
-TEST_F(GlBusena, VaizdasApimaVisaLanga) {
+TEST_F(GlState, ViewCoversTheWholeWindowWithYUp) {
   // x 0..800 and y 0..600, y up: the corners land in the matching window corners.
   Kvadratas(0, 0, 10, 10, 0, false);
   Kvadratas(790, 590, 800, 600, 0, false);
@@ -127,7 +127,7 @@ TEST_F(GlBusena, VaizdasApimaVisaLanga) {
   EXPECT_FALSE(Balta(5, 595));
 }
 
-TEST_F(GlBusena, PagalLaikrodiNupiestasNukerpamas) {
+TEST_F(GlState, ClockwiseFacesAreCulled) {
   Kvadratas(100, 100, 200, 200, 0, true);
   EXPECT_FALSE(Balta(150, 150));
   Kvadratas(100, 100, 200, 200, 0, false);
@@ -142,7 +142,7 @@ TEST_F(GlBusena, PagalLaikrodiNupiestasNukerpamas) {
   EXPECT_FALSE(Balta(350, 130));
 }
 
-TEST_F(GlBusena, GylioRibos) {
+TEST_F(GlState, DepthRangeIsPlusMinus100) {
   struct Atvejis {
     float z;
     bool matomas;
@@ -155,7 +155,7 @@ TEST_F(GlBusena, GylioRibos) {
   }
 }
 
-TEST_F(GlBusena, KitoDydzioLangeVaizdasIstempiamas) {
+TEST_F(GlState, SceneStretchesOverAWindowOfAnotherSize) {
   // With "dydis" 400 by 300 the same 800 by 600 scene fills the smaller viewport.
   KNustatymai kiti;
   kiti.plotis = 400;

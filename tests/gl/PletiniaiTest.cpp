@@ -29,7 +29,7 @@ int Gauta() {
          (Pletiniai::glActiveTexture != nullptr) + (Pletiniai::glMultiTexCoord2f != nullptr);
 }
 
-class Pletiniu : public ::testing::Test {
+class GlExtensions : public ::testing::Test {
  protected:
   void SetUp() override {
     UztikrintiGlKonteksta();
@@ -45,7 +45,7 @@ class Pletiniu : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Pletiniu, VisiRandami) {
+TEST_F(GlExtensions, AllEntryPointsAreFound) {
   EXPECT_NO_THROW(TikrintiPletinius(langas.dc));
   EXPECT_EQ(Gauta(), 6);
   const char* wgl = Pletiniai::wglGetExtensionsStringARB(langas.dc);
@@ -53,7 +53,7 @@ TEST_F(Pletiniu, VisiRandami) {
   EXPECT_NE(std::string(wgl).find("WGL_EXT_swap_control"), std::string::npos);
 }
 
-TEST_F(Pletiniu, BeKontekstoNeieskoPletiniuEilutes) {
+TEST_F(GlExtensions, WithoutADeviceContextTheExtensionStringIsNotAsked) {
   TikrintiPletinius(nullptr);
   EXPECT_EQ(Pletiniai::wglGetExtensionsStringARB, nullptr);
   EXPECT_EQ(Gauta(), 5);
@@ -61,7 +61,7 @@ TEST_F(Pletiniu, BeKontekstoNeieskoPletiniuEilutes) {
 
 // Each missing name stops the probe with its own text; what came before stays set.
 #ifndef _WIN32  // the failure switches belong to the SDL layer
-TEST_F(Pletiniu, TrukstantiFunkcijaSustabdo) {
+TEST_F(GlExtensions, AMissingEntryPointStopsTheProbeWithItsText) {
   struct Atvejis {
     const char* vardas;
     const char* tekstas;
@@ -92,7 +92,7 @@ TEST_F(Pletiniu, TrukstantiFunkcijaSustabdo) {
 #endif
 
 #ifndef _WIN32  // the failure switches belong to the SDL layer
-TEST_F(Pletiniu, BeSinchronizacijosToliauNeieskoma) {
+TEST_F(GlExtensions, WithoutSwapIntervalTheRestIsNotLookedUp) {
   TestaiSugadinti("wglSwapIntervalEXT");
   EXPECT_THROW(TikrintiPletinius(langas.dc), const char*);
   EXPECT_NE(Pletiniai::wglGetExtensionsStringARB, nullptr);
@@ -104,7 +104,7 @@ TEST_F(Pletiniu, BeSinchronizacijosToliauNeieskoma) {
 }
 #endif
 
-TEST_F(Pletiniu, NezinomiVardaiNerandami) {
+TEST_F(GlExtensions, UnknownNamesAreNotFound) {
   // SDL would hand out a stub for anything; the lookup must not.
   EXPECT_EQ(wglGetProcAddress("glNoSuchFunctionAnywhere"), nullptr);
   EXPECT_EQ(wglGetProcAddress("wglNoSuchExtensionEXT"), nullptr);
@@ -114,7 +114,7 @@ TEST_F(Pletiniu, NezinomiVardaiNerandami) {
   EXPECT_NE(wglGetProcAddress("glActiveTexture"), nullptr);
 }
 
-TEST_F(Pletiniu, GautosFunkcijosVeikia) {
+TEST_F(GlExtensions, FoundEntryPointsWork) {
   TikrintiPletinius(langas.dc);
   Pletiniai::glActiveTexture(GL_TEXTURE1);
   GLint aktyvi = 0;
@@ -134,7 +134,7 @@ TEST_F(Pletiniu, GautosFunkcijosVeikia) {
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(Pletiniu, BeDabartinioKontekstoNieko) {
+TEST_F(GlExtensions, NothingIsFoundWithoutACurrentContext) {
   ASSERT_TRUE(wglMakeCurrent(nullptr, nullptr));
   EXPECT_EQ(wglGetProcAddress("wglSwapIntervalEXT"), nullptr);
   EXPECT_EQ(wglGetProcAddress("glActiveTexture"), nullptr);
@@ -144,7 +144,7 @@ TEST_F(Pletiniu, BeDabartinioKontekstoNieko) {
 
 #ifndef _WIN32
 // A driver that ignores the interval (this one) gets its swaps paced to the display.
-TEST_F(Pletiniu, NeisgerbiamasIntervalasRibojamas) {
+TEST_F(GlExtensions, AnIgnoredSwapIntervalIsPacedToTheDisplay) {
   TikrintiPletinius(langas.dc);
   ASSERT_TRUE(Pletiniai::wglSwapIntervalEXT(1));
   EXPECT_TRUE(TestaiKadraiRibojami());

@@ -9,7 +9,7 @@
 
 namespace {
 
-class Primityvai : public ::testing::Test {
+class UnitQuad : public ::testing::Test {
  protected:
   void SetUp() override {
     UztikrintiGlKonteksta();
@@ -44,12 +44,12 @@ bool Uzdengta(int x, int y) {
 
 }  // namespace
 
-TEST_F(Primityvai, SarasasSukurtas) {
+TEST_F(UnitQuad, ListIsBuilt) {
   EXPECT_NE(KPrimityvai::kvadratas, 0u);
   EXPECT_TRUE(glIsList(KPrimityvai::kvadratas));
 }
 
-TEST_F(Primityvai, LangelisPoPostumio) {
+TEST_F(UnitQuad, CoversACellAfterATranslation) {
   glDisable(GL_TEXTURE_2D);
   glColor4f(1, 1, 1, 1);
   glPushMatrix();
@@ -66,7 +66,7 @@ TEST_F(Primityvai, LangelisPoPostumio) {
   EXPECT_FALSE(Uzdengta(118, 238));
 }
 
-TEST_F(Primityvai, TeksturosKampai) {
+TEST_F(UnitQuad, TextureCornersLandOnTheQuadCorners) {
   Tekstura();
   glPushMatrix();
   glTranslatef(300.0f, 300.0f, 0.0f);
@@ -87,7 +87,7 @@ TEST_F(Primityvai, TeksturosKampai) {
   EXPECT_EQ(virsusDesine[2], 255);
 }
 
-TEST_F(Primityvai, MatricaNepakinta) {
+TEST_F(UnitQuad, LeavesTheMatrixAsItFoundIt) {
   glTranslatef(12.0f, 34.0f, 0.0f);
   GLfloat pries[16], po[16];
   glGetFloatv(GL_MODELVIEW_MATRIX, pries);
@@ -100,7 +100,7 @@ TEST_F(Primityvai, MatricaNepakinta) {
   EXPECT_EQ(gylisPo, gylisPries);
 }
 
-TEST_F(Primityvai, MastelisIrPasukimas) {
+TEST_F(UnitQuad, ScalesFromTheCornerAndWindsCounterClockwise) {
   // Scaled, not centred: scale 100 from the origin covers 0..100.
   glDisable(GL_TEXTURE_2D);
   glColor4f(1, 1, 1, 1);
@@ -118,7 +118,7 @@ TEST_F(Primityvai, MastelisIrPasukimas) {
   EXPECT_FALSE(Uzdengta(375, 125));
 }
 
-TEST_F(Primityvai, NaikintiIrVelSukurti) {
+TEST_F(UnitQuad, NaikintiDeletesTheListAndSukurtiBuildsItAgain) {
   uint32_t buvo = KPrimityvai::kvadratas;
   KPrimityvai::Naikinti();
   EXPECT_FALSE(glIsList(buvo));

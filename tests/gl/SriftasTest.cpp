@@ -51,7 +51,7 @@ Rasalas Piesti(const KSriftas& s, int kodas) {
   return r;
 }
 
-class Sriftas : public ::testing::Test {
+class BitmapFont : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     UztikrintiGlKonteksta();
@@ -79,7 +79,7 @@ bool PoWine() {
 }  // namespace
 
 // "Tunga" is not on this system: the substitute face serves and the build succeeds.
-TEST_F(Sriftas, SukurtiSuPakaitalu) {
+TEST_F(BitmapFont, SukurtiBuildsWithASubstituteFace) {
   EXPECT_TRUE(sriftas.sukurtas);
   ASSERT_NE(sriftas.baze, 0u);
   for (int i = 0; i < 223; ++i) EXPECT_TRUE(glIsList(sriftas.baze + i)) << i;
@@ -92,7 +92,7 @@ TEST_F(Sriftas, SukurtiSuPakaitalu) {
 }
 
 
-TEST_F(Sriftas, TarpasNepiesiaBetPastumia) {
+TEST_F(BitmapFont, SpaceDrawsNothingButAdvances) {
   if (PoWine()) GTEST_SKIP() << "Wine's font lists leave empty glyphs without their advance";
   Rasalas r = Piesti(sriftas, ' ');
   EXPECT_FALSE(r.yra);
@@ -103,7 +103,7 @@ TEST_F(Sriftas, TarpasNepiesiaBetPastumia) {
 
 // Where the ink sits tells the characters apart: a list off by one would draw '-'
 // for '.' or ',' for '-'.
-TEST_F(Sriftas, SarasaiPagalKoda) {
+TEST_F(BitmapFont, ListsFollowTheCharacterCode) {
   Rasalas taskas = Piesti(sriftas, '.');
   Rasalas bruksnys = Piesti(sriftas, '-');
   Rasalas apostrofas = Piesti(sriftas, '\'');
@@ -117,7 +117,7 @@ TEST_F(Sriftas, SarasaiPagalKoda) {
   EXPECT_LT(kablelis.apacia, 0);    // below the baseline
 }
 
-TEST_F(Sriftas, DvylikosVienetuAukscio) {
+TEST_F(BitmapFont, TwelveUnitsHigh) {
   Rasalas h = Piesti(sriftas, 'H');
   ASSERT_TRUE(h.yra);
   int aukstis = h.virsus - h.apacia + 1;
@@ -132,7 +132,7 @@ TEST_F(Sriftas, DvylikosVienetuAukscio) {
   EXPECT_GT(m.zingsnis, i.zingsnis);
 }
 
-TEST_F(Sriftas, SpausdinamiAsciiVisiTuriRasalo) {
+TEST_F(BitmapFont, EveryPrintableAsciiCharacterHasInk) {
   for (int c = '!'; c <= '~'; ++c) {
     Rasalas r = Piesti(sriftas, c);
     EXPECT_TRUE(r.yra) << static_cast<char>(c);
@@ -150,7 +150,7 @@ TEST_F(Sriftas, SpausdinamiAsciiVisiTuriRasalo) {
 }
 
 // Code page 1257: 0xE0 is a-ogonek, 0xD0 S-caron, 0x80 the euro sign.
-TEST_F(Sriftas, BaltiskiSimboliai) {
+TEST_F(BitmapFont, BalticCharactersOfCodePage1257) {
   Rasalas a = Piesti(sriftas, 'a');
   Rasalas aNosine = Piesti(sriftas, 0xE0);
   ASSERT_TRUE(a.yra && aNosine.yra);
@@ -164,7 +164,7 @@ TEST_F(Sriftas, BaltiskiSimboliai) {
   EXPECT_TRUE(Piesti(sriftas, 254).yra);  // the last list: z-caron
 }
 
-TEST_F(Sriftas, EiluteSuSarasuBaze) {
+TEST_F(BitmapFont, TextDrawsThroughAListBase) {
   // The usual way to draw text with such lists: a list base of base - 32.
   const std::string tekstas = "Tankai";
   glClear(GL_COLOR_BUFFER_BIT);
@@ -181,7 +181,7 @@ TEST_F(Sriftas, EiluteSuSarasuBaze) {
 
 #ifndef _WIN32  // the failure switches belong to the SDL layer
 // Each failing step returns false and leaves the font not built.
-TEST_F(Sriftas, NesekmesGrazinaFalse) {
+TEST_F(BitmapFont, FailuresReturnFalseAndLeaveNoLists) {
   const char* operacijos[] = {"CreateFontA", "SelectObject", "wglUseFontBitmapsA", "DeleteObject"};
   for (const char* op : operacijos) {
     KSriftas kitas;

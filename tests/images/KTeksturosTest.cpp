@@ -15,7 +15,7 @@
 
 namespace {
 
-class KTeksturosTest : public ::testing::Test {
+class TextureManager : public ::testing::Test {
  protected:
   void SetUp() override { UztikrintiGlKonteksta(); }
 
@@ -40,7 +40,7 @@ class KTeksturosTest : public ::testing::Test {
   KTeksturos teksturos;
 };
 
-TEST_F(KTeksturosTest, StartsEmptyAndMissingOrEmptyFoldersRegisterNothing) {
+TEST_F(TextureManager, StartsEmptyAndMissingOrEmptyFoldersRegisterNothing) {
   EXPECT_EQ(teksturos.kiekis, 0);
   EXPECT_TRUE(teksturos.mipmap);
   teksturos.UzkrautiAplanka(aplankas.Aplankas().c_str());
@@ -53,7 +53,7 @@ TEST_F(KTeksturosTest, StartsEmptyAndMissingOrEmptyFoldersRegisterNothing) {
   EXPECT_EQ(zurnalas.Kiek("Nerasta tekstura \"zeme.tga\""), 1);
 }
 
-TEST_F(KTeksturosTest, FolderLoadsEveryTargaThenEveryBitmapAndSkipsFailures) {
+TEST_F(TextureManager, FolderLoadsEveryTargaThenEveryBitmapAndSkipsFailures) {
   ASSERT_TRUE(RasytiMaza("a.tga"));
   ASSERT_TRUE(RasytiMaza("b.TGA"));
   ASSERT_TRUE(Rasyti("a.bmp", vaizdai::Rastas(2, 2, false), 2, 2, "-type TrueColor BMP3:"));
@@ -99,7 +99,7 @@ TEST_F(KTeksturosTest, FolderLoadsEveryTargaThenEveryBitmapAndSkipsFailures) {
                                       "Nerasta tekstura \"a\""}));
 }
 
-TEST_F(KTeksturosTest, ARegisteredNameIsNotReadAgain) {
+TEST_F(TextureManager, ARegisteredNameIsNotReadAgain) {
   ASSERT_TRUE(RasytiMaza("zeme.tga"));
   const std::string kelias = aplankas.Kelias("zeme.tga");
   const GLuint vardas = teksturos.UzkrautiTga(kelias.c_str());
@@ -126,7 +126,7 @@ TEST_F(KTeksturosTest, ARegisteredNameIsNotReadAgain) {
   EXPECT_STREQ(teksturos.failai[1], "siena.tga");
 }
 
-TEST_F(KTeksturosTest, TheTableAndItsNamesNeverOverflow) {
+TEST_F(TextureManager, TheTableAndItsNamesNeverOverflow) {
   ASSERT_TRUE(RasytiMaza("pagrindas.tga"));
   const auto baitai = vaizdai::Skaityti(aplankas.Kelias("pagrindas.tga"));
 
@@ -178,7 +178,7 @@ std::vector<unsigned char> TeksturosVaizdas(GLuint vardas, int& w, int& h) {
 
 // Every loader format uploads as the picture the encoder was given, rows whose length
 // is not a multiple of 4 included. Without mipmaps GLU does not rescale level 0.
-TEST_F(KTeksturosTest, UploadsHoldThePictureAtLevelZero) {
+TEST_F(TextureManager, UploadsHoldThePictureAtLevelZero) {
   struct Atvejis {
     const char* vardas;
     int w, h;
@@ -241,7 +241,7 @@ std::vector<unsigned char> Piesti(GLuint vardas, int x, int y, int w, int h) {
 
 // Drawn at one texel per pixel, each texture shows its picture upright and in its
 // true colours; the quad's alpha is the picture's, blended over black.
-TEST_F(KTeksturosTest, DrawnQuadsShowThePictureUprightInTrueColours) {
+TEST_F(TextureManager, DrawnQuadsShowThePictureUprightInTrueColours) {
   struct Atvejis {
     const char* vardas;
     bool alfa, pilka;
@@ -284,7 +284,7 @@ TEST_F(KTeksturosTest, DrawnQuadsShowThePictureUprightInTrueColours) {
 // Sixteen-bit bitmaps: the bitmap suite's plain X-1 R-5 G-5 B-5 file and its 5-6-5
 // one hold the suite's 24-bit picture (compared at level 0: GLU's rescale of these
 // 127-pixel rows is its own); a plain 16-bit file of our own draws in true colours.
-TEST_F(KTeksturosTest, SixteenBitBitmapsShowTrueColoursOpaque) {
+TEST_F(TextureManager, SixteenBitBitmapsShowTrueColoursOpaque) {
   const std::string suite = std::string(TANKAI_TESTDATA_DIR) + "/bmpsuite/g/";
   teksturos.mipmap = false;
   int w = 0, h = 0;
@@ -329,7 +329,7 @@ TEST_F(KTeksturosTest, SixteenBitBitmapsShowTrueColoursOpaque) {
   EXPECT_FALSE(zurnalas.Yra("MipMap"));
 }
 
-TEST_F(KTeksturosTest, MipmapsAreBuiltAndTheFilterAsksForThem) {
+TEST_F(TextureManager, MipmapsAreBuiltAndTheFilterAsksForThem) {
   ASSERT_TRUE(Rasyti("m.tga", vaizdai::Rastas(8, 8, false), 8, 8, "-type TrueColor"));
   const GLuint vardas = teksturos.UzkrautiTga(aplankas.Kelias("m.tga").c_str());
   ASSERT_NE(vardas, 0u);

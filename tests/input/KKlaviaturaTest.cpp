@@ -23,7 +23,7 @@ void Vykdyti(KKlaviatura& k, int kodas, const std::vector<Kadras>& kadrai) {
   }
 }
 
-TEST(KKlaviatura, PradziojeVisiAtleisti) {
+TEST(KKlaviatura, EveryKeyStartsUp) {
   static KKlaviatura globalus;  // static storage, like the game's own
   KKlaviatura vietinis;
   for (int i = 0; i < 256; ++i) {
@@ -32,7 +32,7 @@ TEST(KKlaviatura, PradziojeVisiAtleisti) {
   }
 }
 
-TEST(KKlaviatura, KadruSekos) {
+TEST(KKlaviatura, FrameSequences) {
   struct {
     const char* pavadinimas;
     std::vector<Kadras> kadrai;
@@ -60,7 +60,7 @@ TEST(KKlaviatura, KadruSekos) {
   }
 }
 
-TEST(KKlaviatura, AtnaujinimasVisomsReiksmems) {
+TEST(KKlaviatura, AtnaujintiAdvancesEveryValue) {
   // Every byte of the table advances on its own: 1 -> 0, 2 -> 3, 0 and 3 stay.
   KKlaviatura k;
   for (int i = 0; i < 256; ++i) k.busenos[i] = static_cast<uint8_t>(i % 4);
@@ -71,7 +71,7 @@ TEST(KKlaviatura, AtnaujinimasVisomsReiksmems) {
   for (int i = 0; i < 256; ++i) EXPECT_EQ(k.busenos[i], po1[i % 4]) << i;
 }
 
-TEST(KKlaviatura, KlavisaiNepriklausomi) {
+TEST(KKlaviatura, KeysAreIndependent) {
   KKlaviatura k;
   k.Paspausti(65);
   k.Paspausti(68);
@@ -79,7 +79,7 @@ TEST(KKlaviatura, KlavisaiNepriklausomi) {
   for (int i = 0; i < 256; ++i) EXPECT_EQ(k.busenos[i], i == 65 ? 2 : i == 68 ? 1 : 0) << i;
 }
 
-TEST(KKlaviatura, KodaiUzLenteles) {
+TEST(KKlaviatura, CodesOutsideTheTableAreIgnored) {
   KKlaviatura k;
   k.Paspausti(40);
   k.Atnaujinti();

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(KPele, Numatytosios) {
+TEST(KPele, Defaults) {
   KPele p;
   EXPECT_FALSE(p.ratukasPajudejo);
   EXPECT_FALSE(p.kairysPasikeite || p.desinysPasikeite || p.vidurinisPasikeite);
@@ -22,7 +22,7 @@ TEST(KPele, Numatytosios) {
   EXPECT_EQ(p.kairys + p.desinys + p.vidurinis, 0);
 }
 
-TEST(KPele, LangoCentras) {
+TEST(KPele, CursorGoesToTheWindowCentre) {
 #ifndef _WIN32
   TestaiBeEkrano();  // the cursor placement runs on the headless display
 #endif
@@ -54,7 +54,7 @@ TEST(KPele, LangoCentras) {
   }
 }
 
-TEST(KPele, Mygtukai) {
+TEST(KPele, Buttons) {
   KPele p;
   p.KairysMygtukas(true);
   EXPECT_EQ(p.kairys, 2);
@@ -77,7 +77,7 @@ TEST(KPele, Mygtukai) {
   EXPECT_EQ(p.kairys, 1);
 }
 
-TEST(KPele, Ratukas) {
+TEST(KPele, Wheel) {
   KPele p;
   p.Ratukas(1);
   EXPECT_TRUE(p.ratukasPajudejo);

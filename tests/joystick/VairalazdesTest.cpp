@@ -17,7 +17,7 @@ namespace {
 // Raw positions are the SDL value + 32768; these give the raw numbers wanted.
 int16_t Reiksme(int zalia) { return static_cast<int16_t>(zalia - 32768); }
 
-class Vairalazdes : public ::testing::Test {
+class Joysticks : public ::testing::Test {
  protected:
   void SetUp() override {
     TestaiBeEkrano();
@@ -42,7 +42,7 @@ class Vairalazdes : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Vairalazdes, BeVairalazdziu) {
+TEST_F(Joysticks, NoJoystick) {
   KVairalazdes::Sukurti();
   EXPECT_TRUE(KVairalazdes::sukurta);
   EXPECT_EQ(KVairalazdes::kiekis, 0);
@@ -52,7 +52,7 @@ TEST_F(Vairalazdes, BeVairalazdziu) {
   EXPECT_EQ(KVairalazdes::kiekis, 0);
 }
 
-TEST_F(Vairalazdes, SkaiciuojamosIsEiles) {
+TEST_F(Joysticks, CountedInOrder) {
   Prijungti();
   Prijungti();
   ZurnaloGaudykle zurnalas;
@@ -73,7 +73,7 @@ TEST_F(Vairalazdes, SkaiciuojamosIsEiles) {
   EXPECT_EQ(KVairalazdes::kiekis, 2);
 }
 
-TEST_F(Vairalazdes, PirmaSpragaBaigiaPaieska) {
+TEST_F(Joysticks, FirstGapEndsTheSearch) {
   for (int i = 0; i < 4; ++i) Prijungti();
   // Ids 0 and 1 answer, id 2 does not; id 3 would.
   TestaiSugadinti("joyGetPos", 3);
@@ -81,7 +81,7 @@ TEST_F(Vairalazdes, PirmaSpragaBaigiaPaieska) {
   EXPECT_EQ(KVairalazdes::kiekis, 2);
 }
 
-TEST_F(Vairalazdes, GalimybesIrPadetis) {
+TEST_F(Joysticks, CapabilitiesAndPosition) {
   int i = Prijungti(2, 4);
   JOYCAPSA caps;
   ASSERT_EQ(joyGetDevCapsA(static_cast<uintptr_t>(i), &caps, sizeof caps), static_cast<MMRESULT>(JOYERR_NOERROR));
@@ -118,7 +118,7 @@ TEST_F(Vairalazdes, GalimybesIrPadetis) {
 }
 
 // Range 0..65535 calibrated at 32767.
-TEST_F(Vairalazdes, Normalizavimas) {
+TEST_F(Joysticks, Normalisation) {
   int i = Prijungti();
   ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(32767)));
   KVairalazdes::Sukurti();
@@ -149,7 +149,7 @@ TEST_F(Vairalazdes, Normalizavimas) {
   EXPECT_EQ(v.asys[7], 0.0f);
 }
 
-TEST_F(Vairalazdes, CentrasMaksimume) {
+TEST_F(Joysticks, CentreAtTheMaximum) {
   int i = Prijungti();
   ASSERT_TRUE(TestaiVairalazdesAsis(i, 1, Reiksme(65535)));
   KVairalazdes::Sukurti();
@@ -162,7 +162,7 @@ TEST_F(Vairalazdes, CentrasMaksimume) {
   EXPECT_FLOAT_EQ(v.asys[1], -1.0f);
 }
 
-TEST_F(Vairalazdes, TrukstamaAsisVisadaNulis) {
+TEST_F(Joysticks, MissingAxisIsAlwaysZero) {
   int i = Prijungti(2, 4);
   KVairalazdes::Sukurti();
   KVairalazde& v = KVairalazdes::vairalazdes[0];
@@ -172,7 +172,7 @@ TEST_F(Vairalazdes, TrukstamaAsisVisadaNulis) {
   for (int s = 2; s < 8; ++s) EXPECT_EQ(v.asys[s], 0.0f) << s;
 }
 
-TEST_F(Vairalazdes, NeribojamaUzRibu) {
+TEST_F(Joysticks, NotClampedBeyondTheRange) {
   // A device whose rest sits off-centre reads beyond 1 on the short side.
   int i = Prijungti();
   ASSERT_TRUE(TestaiVairalazdesAsis(i, 3, Reiksme(60000)));
@@ -185,7 +185,7 @@ TEST_F(Vairalazdes, NeribojamaUzRibu) {
   EXPECT_FLOAT_EQ(KVairalazdes::vairalazdes[0].asys[3], 1.0f);
 }
 
-TEST_F(Vairalazdes, MygtukuKrastai) {
+TEST_F(Joysticks, ButtonEdges) {
   int i = Prijungti();
   KVairalazdes::Sukurti();
   KVairalazde& v = KVairalazdes::vairalazdes[0];
@@ -203,7 +203,7 @@ TEST_F(Vairalazdes, MygtukuKrastai) {
 }
 
 // The F2 frame: the regular poll, then the extra poll and calibration.
-TEST_F(Vairalazdes, F2KadreMygtukasJauLaikomas) {
+TEST_F(Joysticks, InTheF2FrameAButtonIsAlreadyHeld) {
   int i = Prijungti();
   KVairalazdes::Sukurti();
   KVairalazde& v = KVairalazdes::vairalazdes[0];
@@ -220,7 +220,7 @@ TEST_F(Vairalazdes, F2KadreMygtukasJauLaikomas) {
   EXPECT_EQ(v.asys[0], 0.0f);  // the new rest position
 }
 
-TEST_F(Vairalazdes, NepavykusApklausaPaliekaSenas) {
+TEST_F(Joysticks, FailedPollKeepsTheOldValues) {
   int i = Prijungti();
   KVairalazdes::Sukurti();
   KVairalazde& v = KVairalazdes::vairalazdes[0];

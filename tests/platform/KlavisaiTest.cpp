@@ -85,7 +85,7 @@ const Klavisas kKiti[] = {
     {"Space", TESTAI_ALT | TESTAI_CTRL, VK_SPACE, false, false},
 };
 
-class Klavisai : public LangoTestas {
+class KeyCodes : public LangoTestas {
  protected:
   void SetUp() override {
     LangoTestas::SetUp();
@@ -119,15 +119,15 @@ class Klavisai : public LangoTestas {
 
 }  // namespace
 
-TEST_F(Klavisai, ZaidimoKlavisai) {
+TEST_F(KeyCodes, GameKeys) {
   for (const Klavisas& k : kZaidimo) Tikrinti(k);
 }
 
-TEST_F(Klavisai, StandartineKlaviatura) {
+TEST_F(KeyCodes, StandardKeyboard) {
   for (const Klavisas& k : kKiti) Tikrinti(k);
 }
 
-TEST_F(Klavisai, VisosRaidesIrSkaitmenys) {
+TEST_F(KeyCodes, EveryLetterAndDigit) {
   for (char c = 'A'; c <= 'Z'; ++c) {
     const char vardas[2] = {c, 0};
     Tikrinti({vardas, 0, c, false, false});
@@ -143,7 +143,7 @@ TEST_F(Klavisai, VisosRaidesIrSkaitmenys) {
   }
 }
 
-TEST_F(Klavisai, KlavisuBeKodoNera) {
+TEST_F(KeyCodes, KeysWithoutACodePostNothing) {
   // A key with no virtual-key code posts nothing.
   ASSERT_TRUE(TestaiKlavisas(l.langas, "AC Bookmarks", true));
   ASSERT_TRUE(TestaiKlavisas(l.langas, "Keypad XOR", true));

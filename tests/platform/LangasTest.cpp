@@ -22,11 +22,11 @@ void TikrintiTuscia(const KLangas& l) {
   EXPECT_EQ(TestaiKlasiu(), 0);
 }
 
-using Langas = LangoTestas;
+using PlatformWindow = LangoTestas;
 
 }  // namespace
 
-TEST_F(Langas, SukurtiIrNaikinti) {
+TEST_F(PlatformWindow, SukurtiAndNaikinti) {
   ZurnaloGaudykle zurnalas;
   KLangas l;
   ASSERT_TRUE(l.Sukurti(n, true));
@@ -51,7 +51,7 @@ TEST_F(Langas, SukurtiIrNaikinti) {
   EXPECT_TRUE(zurnalas.Pranesimai().empty());
 }
 
-TEST_F(Langas, NerodomasKolNeprasoma) {
+TEST_F(PlatformWindow, HiddenUntilAskedToShow) {
   KLangas l;
   ASSERT_TRUE(l.Sukurti(n, false));
   EXPECT_FALSE(TestaiLangasMatomas(l.langas));
@@ -60,7 +60,7 @@ TEST_F(Langas, NerodomasKolNeprasoma) {
   l.Naikinti();
 }
 
-TEST_F(Langas, KlientoSritisLygiaiDydis) {
+TEST_F(PlatformWindow, ClientAreaIsExactlyTheSize) {
   struct Dydis {
     int x, y, plotis, aukstis;
   };
@@ -86,7 +86,7 @@ TEST_F(Langas, KlientoSritisLygiaiDydis) {
   }
 }
 
-TEST_F(Langas, RemeliuAritmetika) {
+TEST_F(PlatformWindow, FrameArithmetic) {
   RECT be = {10, 20, 110, 220};
   ASSERT_TRUE(AdjustWindowRectEx(&be, WS_POPUP, FALSE, WS_EX_APPWINDOW));
   EXPECT_EQ(be.left, 10);
@@ -104,7 +104,7 @@ TEST_F(Langas, RemeliuAritmetika) {
 }
 
 // Each creation step made to fail: its text in the box, false, and nothing held.
-TEST_F(Langas, KurimoNesekmes) {
+TEST_F(PlatformWindow, CreationFailures) {
   struct Atvejis {
     const char* operacija;
     const char* tekstas;
@@ -158,7 +158,7 @@ TEST_F(Langas, KurimoNesekmes) {
   l.Naikinti();
 }
 
-TEST_F(Langas, NesuderinamasRezimas) {
+TEST_F(PlatformWindow, UnsupportedFullScreenMode) {
   n.fullscr = true;
   n.plotis = 801;
   n.aukstis = 601;
@@ -185,7 +185,7 @@ bool RezimasYra(int plotis, int aukstis) {
 }
 }  // namespace
 
-TEST_F(Langas, VisasEkranas) {
+TEST_F(PlatformWindow, FullScreen) {
   // The offscreen display offers one mode; take it as the wanted one.
   n.fullscr = true;
   n.plotis = 1024;
@@ -209,7 +209,7 @@ TEST_F(Langas, VisasEkranas) {
   TikrintiTuscia(l);
 }
 
-TEST_F(Langas, VisasEkranasAtstatomasPoLangoArbaPries) {
+TEST_F(PlatformWindow, FullScreenIsRestoredAfterOrBeforeTheWindow) {
   n.fullscr = true;
   n.plotis = 1024;
   n.aukstis = 768;
@@ -232,7 +232,7 @@ TEST_F(Langas, VisasEkranasAtstatomasPoLangoArbaPries) {
 }
 
 // A release that fails is logged and the teardown goes on with the rest.
-TEST_F(Langas, NaikinimoNesekmesRegistruojamos) {
+TEST_F(PlatformWindow, TeardownFailuresAreLogged) {
   struct Atvejis {
     const char* operacija;
     std::vector<std::string> zurnalas;
@@ -265,7 +265,7 @@ TEST_F(Langas, NaikinimoNesekmesRegistruojamos) {
   }
 }
 
-TEST_F(Langas, AntrasKurimasNaikinaPirma) {
+TEST_F(PlatformWindow, ASecondCreationTearsDownTheFirst) {
   KLangas l;
   ASSERT_TRUE(l.Sukurti(n, true));
   HWND pirmas = l.langas;
@@ -299,7 +299,7 @@ TEST_F(Langas, AntrasKurimasNaikinaPirma) {
   TikrintiTuscia(l);
 }
 
-TEST_F(Langas, DuLangaiSuTaPaciaKlaseNegalimi) {
+TEST_F(PlatformWindow, TwoWindowsOfOneClassAreRefused) {
   KLangas a, b;
   ASSERT_TRUE(a.Sukurti(n, true));
   EXPECT_FALSE(b.Sukurti(n, true));
@@ -309,7 +309,7 @@ TEST_F(Langas, DuLangaiSuTaPaciaKlaseNegalimi) {
   a.Naikinti();
 }
 
-TEST_F(Langas, PranesimoLangasBeEkranoPraleidziamas) {
+TEST_F(PlatformWindow, MessageBoxWithoutADisplayReturnsAtOnce) {
   // The offscreen driver cannot show a dialog: the call returns at once.
   TestaiIrasytiPranesimus(false);
   EXPECT_EQ(MessageBoxA(nullptr, "tekstas", "KLAIDA", MB_OK | MB_ICONWARNING), 0);
@@ -318,7 +318,7 @@ TEST_F(Langas, PranesimoLangasBeEkranoPraleidziamas) {
   ASSERT_EQ(TestaiPranesimai().size(), 1u);
 }
 
-TEST_F(Langas, ZymeklioSkaitiklis) {
+TEST_F(PlatformWindow, CursorShowCounter) {
   int pradzia = TestaiZymeklioSkaitiklis();
   EXPECT_EQ(ShowCursor(FALSE), pradzia - 1);
   EXPECT_EQ(ShowCursor(FALSE), pradzia - 2);
@@ -326,7 +326,7 @@ TEST_F(Langas, ZymeklioSkaitiklis) {
   EXPECT_EQ(ShowCursor(TRUE), pradzia);
 }
 
-TEST_F(Langas, KontekstaiTikSavoLango) {
+TEST_F(PlatformWindow, AContextGoesWithItsOwnWindowOnly) {
   KLangas a;
   ASSERT_TRUE(a.Sukurti(n, true));
   KNustatymai kiti;

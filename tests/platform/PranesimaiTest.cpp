@@ -13,7 +13,7 @@
 
 namespace {
 
-class Pranesimai : public LangoTestas {
+class WindowMessages : public LangoTestas {
  protected:
   void SetUp() override {
     LangoTestas::SetUp();
@@ -34,7 +34,7 @@ class Pranesimai : public LangoTestas {
 
 }  // namespace
 
-TEST_F(Pranesimai, KlavisaiIKlaviatura) {
+TEST_F(WindowMessages, KeysReachTheKeyboard) {
   Klavisas("Space", true);
   Klavisas("Left", true);
   l.Atnaujinti();
@@ -47,7 +47,7 @@ TEST_F(Pranesimai, KlavisaiIKlaviatura) {
   EXPECT_EQ(klaviatura.busenos[VK_LEFT], 3);
 }
 
-TEST_F(Pranesimai, KartojimasNeduodaNaujoPaspaudimo) {
+TEST_F(WindowMessages, RepeatGivesNoNewPress) {
   Klavisas("Up", true);
   l.Atnaujinti();
   EXPECT_EQ(klaviatura.busenos[VK_UP], 2);
@@ -59,7 +59,7 @@ TEST_F(Pranesimai, KartojimasNeduodaNaujoPaspaudimo) {
   }
 }
 
-TEST_F(Pranesimai, KartojimasYraKlavisoPaspaudimas) {
+TEST_F(WindowMessages, RepeatIsAKeyDownMarkedWasDown) {
   // Auto-repeat arrives as further key-down messages marked "was down".
   for (int i = 0; i < 3; ++i) Klavisas("A", true, 0, i > 0);
   MSG m;
@@ -77,7 +77,7 @@ TEST_F(Pranesimai, KartojimasYraKlavisoPaspaudimas) {
   EXPECT_FALSE(PeekMessageA(&m, l.langas, 0, 0, PM_REMOVE));
 }
 
-TEST_F(Pranesimai, SisteminiaiKlavisaiNepasiekiaKlaviaturos) {
+TEST_F(WindowMessages, SystemKeysDoNotReachTheKeyboard) {
   Klavisas("Left Alt", true, TESTAI_ALT);
   Klavisas("S", true, TESTAI_ALT);
   Klavisas("S", false, TESTAI_ALT);
@@ -95,7 +95,7 @@ TEST_F(Pranesimai, SisteminiaiKlavisaiNepasiekiaKlaviaturos) {
   EXPECT_EQ(klaviatura.busenos['S'], 2);
 }
 
-TEST_F(Pranesimai, AltF4UzdaroBetLangasLieka) {
+TEST_F(WindowMessages, AltF4AsksToCloseButTheWindowStays) {
   Klavisas("Left Alt", true, TESTAI_ALT);
   Klavisas("F4", true, TESTAI_ALT);
   l.Atnaujinti();
@@ -105,7 +105,7 @@ TEST_F(Pranesimai, AltF4UzdaroBetLangasLieka) {
   EXPECT_EQ(klaviatura.busenos[VK_F4], 0);
 }
 
-TEST_F(Pranesimai, UzdarymoMygtukas) {
+TEST_F(WindowMessages, CloseButtonAsksToClose) {
   ASSERT_TRUE(TestaiUzdaryti(l.langas));
   l.Atnaujinti();
   EXPECT_TRUE(langasUzdaromas);
@@ -114,13 +114,13 @@ TEST_F(Pranesimai, UzdarymoMygtukas) {
   l.Sukeisti();
 }
 
-TEST_F(Pranesimai, IsejimasPerPompa) {
+TEST_F(WindowMessages, QuitMessageThroughThePump) {
   ASSERT_TRUE(TestaiIseiti());
   l.Atnaujinti();
   EXPECT_TRUE(langasUzdaromas);
 }
 
-TEST_F(Pranesimai, SisteminesKomandos) {
+TEST_F(WindowMessages, SystemCommands) {
   EXPECT_EQ(LangoProcedura(l.langas, WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
   EXPECT_EQ(LangoProcedura(l.langas, WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
   EXPECT_FALSE(langasUzdaromas);
@@ -131,7 +131,7 @@ TEST_F(Pranesimai, SisteminesKomandos) {
   EXPECT_EQ(TestaiLangu(), 1);
 }
 
-TEST_F(Pranesimai, NeapdorotiEinaIPagrindine) {
+TEST_F(WindowMessages, UnhandledMessagesGoToTheDefaultProcedure) {
   // WM_CLOSE is handled; given to the default procedure it would destroy the window.
   LangoProcedura(l.langas, WM_CLOSE, 0, 0);
   EXPECT_EQ(TestaiLangu(), 1);
@@ -140,7 +140,7 @@ TEST_F(Pranesimai, NeapdorotiEinaIPagrindine) {
   EXPECT_EQ(LangoProcedura(l.langas, WM_MOUSEMOVE, 0, 0), 0);
 }
 
-TEST_F(Pranesimai, PelesMygtukai) {
+TEST_F(WindowMessages, MouseButtons) {
   struct Atvejis {
     int mygtukas;
     int32_t KPele::*busena;
@@ -161,7 +161,7 @@ TEST_F(Pranesimai, PelesMygtukai) {
   }
 }
 
-TEST_F(Pranesimai, RatukasDalimisPo120) {
+TEST_F(WindowMessages, WheelInNotchesOf120) {
   ASSERT_TRUE(TestaiRatukas(l.langas, 1.0f));
   l.Atnaujinti();
   EXPECT_EQ(pele.ratukoZingsnis, 1);
@@ -182,7 +182,7 @@ TEST_F(Pranesimai, RatukasDalimisPo120) {
   EXPECT_EQ(static_cast<int16_t>(HIWORD(m.wParam)), -60);
 }
 
-TEST_F(Pranesimai, TiesioginiaiRatukoSkaiciavimai) {
+TEST_F(WindowMessages, WheelDeltasGivenDirectly) {
   struct Atvejis {
     int delta, laipteliai;
   };
@@ -195,7 +195,7 @@ TEST_F(Pranesimai, TiesioginiaiRatukoSkaiciavimai) {
   }
 }
 
-TEST_F(Pranesimai, PompaImaTikSavoLangoPranesimus) {
+TEST_F(WindowMessages, PumpTakesOnlyItsOwnWindowsMessages) {
   KNustatymai kiti;
   std::snprintf(kiti.klase, sizeof kiti.klase, "KitasLangas");
   KLangas kitas;
@@ -209,7 +209,7 @@ TEST_F(Pranesimai, PompaImaTikSavoLangoPranesimus) {
   kitas.Naikinti();
 }
 
-TEST_F(Pranesimai, PompaPriesSukuriant) {
+TEST_F(WindowMessages, PumpBeforeCreation) {
   KLangas nesukurtas;
   ZurnaloGaudykle zurnalas;
   ASSERT_TRUE(TestaiKlavisas(l.langas, "Return", true));
@@ -219,7 +219,7 @@ TEST_F(Pranesimai, PompaPriesSukuriant) {
   EXPECT_EQ(klaviatura.busenos[VK_RETURN], 2);
 }
 
-TEST_F(Pranesimai, SukurtoPompaTyli) {
+TEST_F(WindowMessages, PumpOfACreatedWindowLogsNothing) {
   ZurnaloGaudykle zurnalas;
   l.Atnaujinti();
   EXPECT_TRUE(zurnalas.Pranesimai().empty());

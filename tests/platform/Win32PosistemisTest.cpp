@@ -44,7 +44,7 @@ class Win32 : public LangoTestas {
 
 }  // namespace
 
-TEST_F(Win32, KlasesRegistracija) {
+TEST_F(Win32, ClassRegistration) {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Numatyta;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -63,7 +63,7 @@ TEST_F(Win32, KlasesRegistracija) {
   EXPECT_EQ(CreateWindowExA(0, n.klase, "w", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr), nullptr);
 }
 
-TEST_F(Win32, IstekliaiIrModulis) {
+TEST_F(Win32, ResourcesAndModule) {
   EXPECT_NE(GetModuleHandleA(nullptr), nullptr);
   EXPECT_EQ(GetModuleHandleA(nullptr), GetModuleHandleA(nullptr));
   EXPECT_EQ(GetModuleHandleA("kitas.dll"), nullptr);
@@ -73,7 +73,7 @@ TEST_F(Win32, IstekliaiIrModulis) {
   EXPECT_EQ(LoadIconA(GetModuleHandleA(nullptr), IDI_WINLOGO), nullptr);  // no resources of our own
 }
 
-TEST_F(Win32, KurimasIrNaikinimasPerProcedura) {
+TEST_F(Win32, CreationAndDestructionThroughTheProcedure) {
   HWND w = Langas();
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(sukurimu, 1);
@@ -88,7 +88,7 @@ TEST_F(Win32, KurimasIrNaikinimasPerProcedura) {
   EXPECT_EQ(TestaiLangu(), 0);
 }
 
-TEST_F(Win32, UzdarymasNumatytaiSunaikina) {
+TEST_F(Win32, CloseDestroysByDefault) {
   HWND w = Langas();
   ASSERT_NE(w, nullptr);
   ASSERT_TRUE(TestaiUzdaryti(w));
@@ -100,7 +100,7 @@ TEST_F(Win32, UzdarymasNumatytaiSunaikina) {
   EXPECT_FALSE(PeekMessageA(&m, w, 0, 0, PM_REMOVE));
 }
 
-TEST_F(Win32, EilesFiltraiIrPaliktiPranesimai) {
+TEST_F(Win32, QueueFiltersAndMessagesLeftInPlace) {
   HWND a = Langas();
   HWND b = Langas();
   ASSERT_TRUE(a && b);
@@ -133,7 +133,7 @@ TEST_F(Win32, EilesFiltraiIrPaliktiPranesimai) {
   DestroyWindow(a);
 }
 
-TEST_F(Win32, DaugPranesimuNeprarandama) {
+TEST_F(Win32, ManyMessagesAreNotLost) {
   // More than the layer's own queue holds at once: everything arrives, in order.
   HWND w = Langas();
   ASSERT_NE(w, nullptr);
@@ -150,7 +150,7 @@ TEST_F(Win32, DaugPranesimuNeprarandama) {
   EXPECT_EQ(gauta, kiek);
 }
 
-TEST_F(Win32, KontekstoKurimasNekeiciaDabartinio) {
+TEST_F(Win32, CreatingAContextKeepsTheCurrentOne) {
   HWND a = Langas(64, 64);
   HWND b = Langas(32, 32);
   PIXELFORMATDESCRIPTOR pfd = {};
@@ -193,7 +193,7 @@ TEST_F(Win32, KontekstoKurimasNekeiciaDabartinio) {
   EXPECT_FALSE(SwapBuffers(da));  // the window, and its DC, are gone
 }
 
-TEST_F(Win32, SriftoObjektai) {
+TEST_F(Win32, FontObjects) {
   HWND w = Langas();
   HDC dc = GetDC(w);
   ASSERT_NE(dc, nullptr);
@@ -213,7 +213,7 @@ TEST_F(Win32, SriftoObjektai) {
   DestroyWindow(w);
 }
 
-TEST_F(Win32, Skaitiklis) {
+TEST_F(Win32, PerformanceCounter) {
   LARGE_INTEGER f1, f2, a, b;
   ASSERT_TRUE(QueryPerformanceFrequency(&f1));
   ASSERT_TRUE(QueryPerformanceFrequency(&f2));

@@ -71,11 +71,11 @@ int Generuoti(const fs::path& aplankas) {
 }
 
 // The other cases read what the build generated, so only the first runs it again.
-class Generatorius : public ::testing::Test {};
+class DataGenerator : public ::testing::Test {};
 
 }  // namespace
 
-TEST_F(Generatorius, TwoRunsAndTheBuildGiveTheSameBytes) {
+TEST_F(DataGenerator, TwoRunsAndTheBuildGiveTheSameBytes) {
   const fs::path virsus = fs::path(TANKAI_BINARY_DIR) / "generatoriaus_testas";
   fs::remove_all(virsus);
   const std::vector<fs::path> aplankai = {virsus / "a", virsus / "b"};
@@ -94,7 +94,7 @@ TEST_F(Generatorius, TwoRunsAndTheBuildGiveTheSameBytes) {
   fs::remove_all(virsus);
 }
 
-TEST_F(Generatorius, WithoutAFolderItSaysHowToUseIt) {
+TEST_F(DataGenerator, WithoutAFolderItSaysHowToUseIt) {
   const std::string komanda = std::string("\"") + TANKAI_DUOMENYS_EXE + "\" 2>&1";
   int kodas = 0;
   const std::string tekstas = Isvestis(komanda, kodas);
@@ -102,7 +102,7 @@ TEST_F(Generatorius, WithoutAFolderItSaysHowToUseIt) {
   EXPECT_NE(std::string::npos, tekstas.find("Naudojimas")) << tekstas;
 }
 
-TEST_F(Generatorius, PicturesLoadWithTheGameLoaderAndImageMagick) {
+TEST_F(DataGenerator, PicturesLoadWithTheGameLoaderAndImageMagick) {
   struct Atvejis {
     const char* failas;
     int plotis, aukstis, bpp;
@@ -127,7 +127,7 @@ TEST_F(Generatorius, PicturesLoadWithTheGameLoaderAndImageMagick) {
   }
 }
 
-TEST_F(Generatorius, ArmySheetsHoldHullTurretAndShellInTheirRanges) {
+TEST_F(DataGenerator, ArmySheetsHoldHullTurretAndShellInTheirRanges) {
   for (const char* failas : {"LT.tga", "RU.tga"}) {
     Vaizdas v(failas);
     const int w = v.tga.plotis, h = v.tga.aukstis;
@@ -184,7 +184,7 @@ TEST_F(Generatorius, ArmySheetsHoldHullTurretAndShellInTheirRanges) {
   EXPECT_EQ(255, ru.A(x, y));
 }
 
-TEST_F(Generatorius, GroundAndWallTileWithoutASeam) {
+TEST_F(DataGenerator, GroundAndWallTileWithoutASeam) {
   // The edge where one tile meets the next is no stronger than the strongest edge
   // between neighbouring rows or columns inside the tile (a brick joint, say).
   for (const char* failas : {"zeme.tga", "siena.tga"}) {
@@ -217,7 +217,7 @@ TEST_F(Generatorius, GroundAndWallTileWithoutASeam) {
   }
 }
 
-TEST_F(Generatorius, MarkerIsASoftFlashClearAtItsEdges) {
+TEST_F(DataGenerator, MarkerIsASoftFlashClearAtItsEdges) {
   Vaizdas v("rodykle.tga");
   const int w = v.tga.plotis, h = v.tga.aukstis;
   for (int i = 0; i < w; ++i) {
@@ -237,7 +237,7 @@ TEST_F(Generatorius, MarkerIsASoftFlashClearAtItsEdges) {
   EXPECT_GT(pusiau * 2, matomi) << "mostly soft alpha, no hard-edged block";
 }
 
-TEST_F(Generatorius, MenuBandsAreWhiteTextClearOfTheOverlaps) {
+TEST_F(DataGenerator, MenuBandsAreWhiteTextClearOfTheOverlaps) {
   Vaizdas v("meniu.tga");
   const int w = v.tga.plotis, juosta = v.tga.aukstis / 4;
   for (int y = 0; y < juosta; ++y)
@@ -261,7 +261,7 @@ TEST_F(Generatorius, MenuBandsAreWhiteTextClearOfTheOverlaps) {
   }
 }
 
-TEST_F(Generatorius, SamplesLoadWithTheGameLoaderAndSox) {
+TEST_F(DataGenerator, SamplesLoadWithTheGameLoaderAndSox) {
   struct Atvejis {
     const char* failas;
     double nuo, iki;  // seconds
@@ -296,7 +296,7 @@ TEST_F(Generatorius, SamplesLoadWithTheGameLoaderAndSox) {
   }
 }
 
-TEST_F(Generatorius, MusicIsALongSeamlessLoopOfWholeChunks) {
+TEST_F(DataGenerator, MusicIsALongSeamlessLoopOfWholeChunks) {
   const std::string kelias = (Duomenys() / "muzika.ogg").string();
   int kodas = 0;
   const std::string info = Isvestis("ogginfo '" + kelias + "' 2>&1", kodas);
@@ -341,7 +341,7 @@ TEST_F(Generatorius, MusicIsALongSeamlessLoopOfWholeChunks) {
   EXPECT_GT(rms, 0.05) << "music, not near silence";
 }
 
-TEST_F(Generatorius, SettingsGiveTheGameItsTitleAnd800By600) {
+TEST_F(DataGenerator, SettingsGiveTheGameItsTitleAnd800By600) {
   ZurnaloGaudykle zurnalas;
   KNustatymai n;
   n.Skaityti((fs::path(TANKAI_BINARY_DIR) / "settings.cfg").string().c_str());

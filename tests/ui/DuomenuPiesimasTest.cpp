@@ -7,7 +7,7 @@
 
 namespace {
 
-class DuomenuPiesimas : public EkranuTestas {
+class GeneratedPicturesDrawn : public EkranuTestas {
  protected:
   static void SetUpTestSuite() {
     UztikrintiGlKonteksta();
@@ -38,7 +38,7 @@ class DuomenuPiesimas : public EkranuTestas {
 
 }  // namespace
 
-TEST_F(DuomenuPiesimas, SelectedMenuItemReadsRedTheOthersWhite) {
+TEST_F(GeneratedPicturesDrawn, SelectedMenuItemReadsRedTheOthersWhite) {
   busena = BUSENA_MENIU;
   // Each item's own rows, clear of the 40 units its neighbours overlap.
   const int nuo[3] = {370, 270, 170}, iki[3] = {430, 330, 230};
@@ -58,7 +58,7 @@ TEST_F(DuomenuPiesimas, SelectedMenuItemReadsRedTheOthersWhite) {
   }
 }
 
-TEST_F(DuomenuPiesimas, EachOutcomeShowsItsOwnPicture) {
+TEST_F(GeneratedPicturesDrawn, EachOutcomeShowsItsOwnPicture) {
   busena = BUSENA_MENIU;
   std::vector<unsigned char> vaizdai[3];
   const bool veliavos[3][2] = {{false, false}, {true, true}, {true, false}};

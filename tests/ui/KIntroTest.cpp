@@ -6,7 +6,7 @@
 
 namespace {
 
-class IntroTestas : public EkranuTestas {};
+class IntroScreen : public EkranuTestas {};
 
 struct IntroZingsnis {
   float kadras;  // frame time handed to this draw
@@ -30,7 +30,7 @@ void Tikrinti(const std::vector<IntroZingsnis>& eiga) {
 
 }  // namespace
 
-TEST_F(IntroTestas, FadesInHoldsAndFadesOutOverThreeSeconds) {
+TEST_F(IntroScreen, FadesInHoldsAndFadesOutOverThreeSeconds) {
   Tikrinti({{0.25f, 0.5f, false},   // 0.25
             {0.25f, 1.0f, false},   // 0.5
             {1.99f, 1.0f, false},   // 2.49
@@ -38,7 +38,7 @@ TEST_F(IntroTestas, FadesInHoldsAndFadesOutOverThreeSeconds) {
             {0.5f, 0.5f, true}});   // 3.25: done, the alpha of the frame before
 }
 
-TEST_F(IntroTestas, ExactQuarterSecondSteps) {
+TEST_F(IntroScreen, ExactQuarterSecondSteps) {
   // Quarter seconds add up exactly in floats, so the boundaries are hit exactly.
   std::vector<IntroZingsnis> eiga = {{0.25f, 0.5f, false}, {0.25f, 1.0f, false}};
   for (int i = 0; i < 8; ++i) eiga.push_back({0.25f, 1.0f, false});  // up to and including 2.5
@@ -48,11 +48,11 @@ TEST_F(IntroTestas, ExactQuarterSecondSteps) {
   Tikrinti(eiga);
 }
 
-TEST_F(IntroTestas, LongFrameJumpsPastTheFadeWithAlphaStillOne) {
+TEST_F(IntroScreen, LongFrameJumpsPastTheFadeWithAlphaStillOne) {
   Tikrinti({{2.4f, 1.0f, false}, {0.7f, 1.0f, true}});
 }
 
-TEST_F(IntroTestas, SukurtiRestartsTheClockButNotTheAlpha) {
+TEST_F(IntroScreen, SukurtiRestartsTheClockButNotTheAlpha) {
   intro.laikas = 5;
   intro.baigta = true;
   intro.alfa = 0.7f;
@@ -64,7 +64,7 @@ TEST_F(IntroTestas, SukurtiRestartsTheClockButNotTheAlpha) {
   EXPECT_EQ(teksturos.Gauti("intro.tga"), intro.tekstura);
 }
 
-TEST_F(IntroTestas, PictureIsA400SquareCentredWithTheTextureUpright) {
+TEST_F(IntroScreen, PictureIsA400SquareCentredWithTheTextureUpright) {
   // Four texels: bottom-left 40, bottom-right 80, top-left 120, top-right 160.
   intro.tekstura = Tekstura(2, 2, {40, 40, 40, 255, 80, 80, 80, 255, 120, 120, 120, 255, 160, 160, 160, 255});
   laikmatis.KadroLaikas = 1.0f;
@@ -84,7 +84,7 @@ TEST_F(IntroTestas, PictureIsA400SquareCentredWithTheTextureUpright) {
   EXPECT_EQ(1.0f, spalva[3]);
 }
 
-TEST_F(IntroTestas, StateMachineLeavesTheFrameAfterTheFadeEnds) {
+TEST_F(IntroScreen, StateMachineLeavesTheFrameAfterTheFadeEnds) {
   laikmatis.KadroLaikas = 0.25f;
   for (int i = 0; i < 11; ++i) Kadras();  // up to t = 2.75
   EXPECT_EQ(BUSENA_INTRO, busena);
@@ -96,7 +96,7 @@ TEST_F(IntroTestas, StateMachineLeavesTheFrameAfterTheFadeEnds) {
   EXPECT_EQ(BUSENA_MENIU, busena);
 }
 
-TEST_F(IntroTestas, SpaceOrEnterLeavesAtOnceWhateverTheAlpha) {
+TEST_F(IntroScreen, SpaceOrEnterLeavesAtOnceWhateverTheAlpha) {
   for (int klavisas : {VK_SPACE, VK_RETURN}) {
     SetUp();
     laikmatis.KadroLaikas = 0.1f;
@@ -108,7 +108,7 @@ TEST_F(IntroTestas, SpaceOrEnterLeavesAtOnceWhateverTheAlpha) {
   }
 }
 
-TEST_F(IntroTestas, HeldKeyFromBeforeDoesNotLeave) {
+TEST_F(IntroScreen, HeldKeyFromBeforeDoesNotLeave) {
   // Only a press in this frame counts: a key still held from the frame before does not.
   Kadras({'X'});
   klaviatura.busenos[VK_SPACE] = KLAVISAS_LAIKOMAS;

@@ -8,7 +8,7 @@
 
 namespace {
 
-class MeniuTestas : public EkranuTestas {
+class MainMenu : public EkranuTestas {
  protected:
   // Bands of the item texture, bottom to top: 50 (never shown), 150, 200, 250.
   void JuostuTekstura() {
@@ -32,7 +32,7 @@ class MeniuTestas : public EkranuTestas {
 
 }  // namespace
 
-TEST_F(MeniuTestas, PerjungtiWrapsOverThreeItems) {
+TEST_F(MainMenu, PerjungtiWrapsOverThreeItems) {
   struct Atvejis {
     int32_t buvo, zingsnis, bus;
   } atvejai[] = {{0, -1, 2}, {2, +1, 0}, {0, +1, 1}, {1, +1, 2}, {2, -1, 1}, {1, -1, 0}};
@@ -44,7 +44,7 @@ TEST_F(MeniuTestas, PerjungtiWrapsOverThreeItems) {
   }
 }
 
-TEST_F(MeniuTestas, PictureRangeFollowsTheOutcomeFlags) {
+TEST_F(MainMenu, PictureRangeFollowsTheOutcomeFlags) {
   struct Atvejis {
     bool baigta, laimeta;
     float s0, s1;
@@ -70,7 +70,7 @@ TEST_F(MeniuTestas, PictureRangeFollowsTheOutcomeFlags) {
   }
 }
 
-TEST_F(MeniuTestas, SelectedItemIsTintedRedAndLaterItemsOverlapEarlierOnes) {
+TEST_F(MainMenu, SelectedItemIsTintedRedAndLaterItemsOverlapEarlierOnes) {
   JuostuTekstura();
   for (int32_t pasirinkta = 0; pasirinkta < 3; ++pasirinkta) {
     meniu.pasirinkimas = pasirinkta;
@@ -96,7 +96,7 @@ TEST_F(MeniuTestas, SelectedItemIsTintedRedAndLaterItemsOverlapEarlierOnes) {
   EXPECT_EQ(1.0f, spalva[2]);
 }
 
-TEST_F(MeniuTestas, ArrowsAndEnterThroughTheStateMachine) {
+TEST_F(MainMenu, ArrowsAndEnterThroughTheStateMachine) {
   busena = BUSENA_MENIU;
   Kadras({VK_UP});
   EXPECT_EQ(2, meniu.pasirinkimas);
@@ -117,7 +117,7 @@ TEST_F(MeniuTestas, ArrowsAndEnterThroughTheStateMachine) {
   EXPECT_PIKSELIS(200, 300, 0, 0, 0);
 }
 
-TEST_F(MeniuTestas, HeldJoystickAxisMovesEveryFrame) {
+TEST_F(MainMenu, HeldJoystickAxisMovesEveryFrame) {
   KVairalazde v;
   dabartineVairalazde = &v;
   busena = BUSENA_MENIU;
@@ -135,7 +135,7 @@ TEST_F(MeniuTestas, HeldJoystickAxisMovesEveryFrame) {
   EXPECT_EQ(0, meniu.pasirinkimas);
 }
 
-TEST_F(MeniuTestas, BattleOutcomeChoosesThePictureAndEscapeKeepsTheFlags) {
+TEST_F(MainMenu, BattleOutcomeChoosesThePictureAndEscapeKeepsTheFlags) {
   PaveiksloTekstura();
   meniu.baigta = true;
   meniu.laimeta = true;
@@ -155,7 +155,7 @@ TEST_F(MeniuTestas, BattleOutcomeChoosesThePictureAndEscapeKeepsTheFlags) {
 
 // The click is heard once however fast the selection moves: rendered through
 // OpenAL Soft's loopback device from the generated sample.
-TEST_F(MeniuTestas, ClickSoundsOnceForQuickMovesAndAgainAfterItEnds) {
+TEST_F(MainMenu, ClickSoundsOnceForQuickMovesAndAgainAfterItEnds) {
   Kilpa kilpa;
   ASSERT_TRUE(kilpa.Veikia());
   const std::string spaud = std::string(TANKAI_BINARY_DIR) + "/duomenys/spaud.wav";

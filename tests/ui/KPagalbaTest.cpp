@@ -6,7 +6,7 @@
 
 namespace {
 
-class PagalbaTestas : public EkranuTestas {
+class HelpScreen : public EkranuTestas {
  protected:
   // Draws the overlay once over black and returns the centre's brightness.
   static int Piesti() {
@@ -18,7 +18,7 @@ class PagalbaTestas : public EkranuTestas {
 
 }  // namespace
 
-TEST_F(PagalbaTestas, FadesInAndOutAtThreeUnitsASecond) {
+TEST_F(HelpScreen, FadesInAndOutAtThreeUnitsASecond) {
   struct Zingsnis {
     bool rodoma;
     float alfa;
@@ -34,7 +34,7 @@ TEST_F(PagalbaTestas, FadesInAndOutAtThreeUnitsASecond) {
   }
 }
 
-TEST_F(PagalbaTestas, NearlyTransparentIsSnappedToZeroAndNotDrawn) {
+TEST_F(HelpScreen, NearlyTransparentIsSnappedToZeroAndNotDrawn) {
   pagalba.alfa = 0.35f;
   laikmatis.KadroLaikas = 0.11666f;  // leaves 0.00002
   EXPECT_EQ(0, Piesti());
@@ -44,7 +44,7 @@ TEST_F(PagalbaTestas, NearlyTransparentIsSnappedToZeroAndNotDrawn) {
   EXPECT_EQ(0.0f, pagalba.alfa);
 }
 
-TEST_F(PagalbaTestas, RodytiOnlySetsTheFlag) {
+TEST_F(HelpScreen, RodytiOnlySetsTheFlag) {
   pagalba.alfa = 0.5f;
   pagalba.Rodyti(true);
   EXPECT_TRUE(pagalba.rodoma);
@@ -53,7 +53,7 @@ TEST_F(PagalbaTestas, RodytiOnlySetsTheFlag) {
   EXPECT_FALSE(pagalba.rodoma);
 }
 
-TEST_F(PagalbaTestas, PictureCoversTheCentred400Square) {
+TEST_F(HelpScreen, PictureCoversTheCentred400Square) {
   pagalba.tekstura = Tekstura(2, 2, {10, 20, 30, 255, 40, 50, 60, 255, 70, 80, 90, 255, 100, 110, 120, 255});
   pagalba.alfa = 1;
   pagalba.rodoma = true;
@@ -66,7 +66,7 @@ TEST_F(PagalbaTestas, PictureCoversTheCentred400Square) {
   EXPECT_PIKSELIS(400, 503, 0, 0, 0);
 }
 
-TEST_F(PagalbaTestas, F1ShowsWhileHeldInEveryState) {
+TEST_F(HelpScreen, F1ShowsWhileHeldInEveryState) {
   for (int s : {BUSENA_INTRO, BUSENA_MENIU, BUSENA_PAGALBA, BUSENA_MUSIS, BUSENA_ISEITI}) {
     SetUp();
     if (s == BUSENA_MUSIS) PradetiMusi();
@@ -87,7 +87,7 @@ TEST_F(PagalbaTestas, F1ShowsWhileHeldInEveryState) {
   }
 }
 
-TEST_F(PagalbaTestas, F1PressedAndReleasedInOneFrameShowsNothing) {
+TEST_F(HelpScreen, F1PressedAndReleasedInOneFrameShowsNothing) {
   busena = BUSENA_ISEITI;
   Kadras({VK_F1}, {VK_F1});
   EXPECT_FALSE(pagalba.rodoma);
@@ -95,7 +95,7 @@ TEST_F(PagalbaTestas, F1PressedAndReleasedInOneFrameShowsNothing) {
   EXPECT_EQ(0, SkaitytiPikseli(400, 300)[0]);
 }
 
-TEST_F(PagalbaTestas, HelpStateFromTheMenuStaysUntilEnterEvenWhenF1HidesIt) {
+TEST_F(HelpScreen, HelpStateFromTheMenuStaysUntilEnterEvenWhenF1HidesIt) {
   busena = BUSENA_MENIU;
   meniu.pasirinkimas = 1;
   Kadras({VK_RETURN});

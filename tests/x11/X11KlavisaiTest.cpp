@@ -81,7 +81,7 @@ std::string X11::id = "0";
 
 }  // namespace
 
-TEST_F(X11, DvigubasBuferisIrKontekstas) {
+TEST_F(X11, DoubleBufferedContextWithPacedSwaps) {
   GLint buferis = 0;
   glGetIntegerv(GL_DOUBLEBUFFER, &buferis);
   EXPECT_EQ(buferis, GL_TRUE);
@@ -92,7 +92,7 @@ TEST_F(X11, DvigubasBuferisIrKontekstas) {
   Pletiniai::wglSwapIntervalEXT(0);
 }
 
-TEST_F(X11, ZaidimoKlavisai) {
+TEST_F(X11, GameKeysArriveWithTheirCodes) {
   struct Klavisas {
     const char* xvardas;
     int vk;
@@ -113,7 +113,7 @@ TEST_F(X11, ZaidimoKlavisai) {
   }
 }
 
-TEST_F(X11, PaspaustasIrAtleistasTarpKadru) {
+TEST_F(X11, PressAndReleaseBetweenFramesReadsAsARelease) {
   // Down and up before the pump runs: the frame sees a release, never a press.
   ASSERT_TRUE(Xdotool("key --delay 0 s"));
   Miegoti(100);
@@ -123,7 +123,7 @@ TEST_F(X11, PaspaustasIrAtleistasTarpKadru) {
   EXPECT_EQ(klaviatura.busenos['S'], 0);
 }
 
-TEST_F(X11, AutomatinisKartojimas) {
+TEST_F(X11, AutoRepeatGivesOnePressEdge) {
   Xdotool("keydown Up");
   EXPECT_EQ(Laukti(VK_UP, 0), 2);
   // Frames while the server repeats the key: a single press edge, repeats counted.
@@ -147,7 +147,7 @@ TEST_F(X11, AutomatinisKartojimas) {
   EXPECT_EQ(Laukti(VK_UP, 3), 1);
 }
 
-TEST_F(X11, AltDeriniaiNepasiekia) {
+TEST_F(X11, AltCombinationsDoNotReachTheKeyboard) {
   ASSERT_TRUE(Xdotool("key --delay 20 alt+d"));
   Pumpuoti(200);
   EXPECT_EQ(klaviatura.busenos['D'], 0);
@@ -158,7 +158,7 @@ TEST_F(X11, AltDeriniaiNepasiekia) {
   EXPECT_FALSE(langasUzdaromas);
 }
 
-TEST_F(X11, ZymeklisPerkeliamas) {
+TEST_F(X11, CursorIsPlacedWhereAsked) {
   ASSERT_TRUE(SetCursorPos(123, 77));
   Pumpuoti(50);
   std::string vieta = Vykdyti("xdotool getmouselocation");

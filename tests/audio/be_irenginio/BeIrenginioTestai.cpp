@@ -26,7 +26,7 @@ const bool nustatyta = [] {
 }();
 }  // namespace
 
-TEST(BeIrenginio, ZaidimoGarsaiBeIrenginio) {
+TEST(NoSoundDevice, GameSoundsRunSilently) {
   ASSERT_TRUE(nustatyta);
   auto aplankas = TestoAplankas();
   ASSERT_EQ(0, Sox(aplankas / "suvis.wav", "-r 22050 -b 16 -c 1", "0.1 sine 500"));
@@ -83,7 +83,7 @@ TEST(BeIrenginio, ZaidimoGarsaiBeIrenginio) {
 }
 
 // Tools and tests may open the device again later; a second Sukurti still fails cleanly.
-TEST(BeIrenginio, KartotinisSukurtiIrAtlaisvinti) {
+TEST(NoSoundDevice, RepeatedSukurtiAndAtlaisvintiFailCleanly) {
   ZurnaloGaudykle zurnalas;
   KGarsai garsai;
   for (int i = 0; i < 3; ++i) {

@@ -73,15 +73,15 @@ menu_shot() {  # menu_shot <folder> <command> <png>
   (cd "$1" && exec "$2" > "$WORK/game.log" 2>&1) &
   PID=$!
   if ! WID=$(wait_window "$PID"); then
-    log "no window from $2"
+    log "no window from $2 ($(kill -0 "$PID" 2>/dev/null && echo "still running" || echo "it exited"))"
     cat "$WORK/game.log"
     return 1
   fi
   # Space skips the intro; a key sent before the window has the focus is lost, and
   # Space does nothing in the menu, so it is repeated until the menu shows.
   for _ in $(seq 1 20); do
-    xdotool key space
-    sleep 0.4
+    press space
+    sleep 0.2
     import -window "$WID" "png:$3" 2>/dev/null
     in_menu "$3" && return 0
   done
@@ -99,7 +99,7 @@ in_menu() {
 }
 
 quit_game() {  # the menu's third item
-  xdotool key --delay 60 Down Down Return
+  press Down Down Return
   local status=0
   for _ in $(seq 1 100); do
     kill -0 "$PID" 2>/dev/null || break

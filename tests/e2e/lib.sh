@@ -45,7 +45,12 @@ prepare() {
 start_game() {
   (cd "$WORK" && exec "$TANKAI" > "$WORK/game.log" 2>&1) &
   PID=$!
-  WID=$(wait_window "$PID") || { log "FAIL: no game window"; cat "$WORK/game.log"; exit 1; }
+  WID=$(wait_window "$PID") || {
+    log "FAIL: no game window; the game $(ps -o stat=,wchan= -p "$PID" 2>/dev/null || echo "has exited");" \
+      "windows of the display: $(xdotool search --name '' 2>/dev/null | wc -l)"
+    cat "$WORK/game.log"
+    exit 1
+  }
   log "window $WID, pid $PID"
 }
 
@@ -65,6 +70,26 @@ shot_until() {  # shot_until <name> <seconds> <check> [args...]
     if [ "$(date +%s%N)" -ge "$end" ]; then echo "$path"; return 1; fi
     sleep 0.05
   done
+}
+
+# Shots as fast as they come for a while, one path a line: a short animation is caught
+# whole, and measured afterwards, however slowly the measuring runs.
+burst() {  # burst <name> <seconds>
+  local end=$(($(date +%s%N) + $2 * 1000000000)) i=0
+  while [ "$(date +%s%N)" -lt "$end" ]; do
+    i=$((i + 1))
+    import -window "$WID" "png:$SHOTS/$1-$i.png" 2>/dev/null && echo "$SHOTS/$1-$i.png"
+  done
+}
+
+# The shot of a list that shows the most marker glow in a region.
+most_gold() {  # most_gold <list file> x y w h
+  local f n best=-1 path=""
+  while read -r f; do
+    n=$(gold "$f" "$2" "$3" "$4" "$5")
+    if [ "${n:-0}" -gt "$best" ]; then best=$n; path=$f; fi
+  done < "$1"
+  echo "$path"
 }
 
 # Checks on a shot for shot_until; the shot comes last.

@@ -72,26 +72,6 @@ shot_until() {  # shot_until <name> <seconds> <check> [args...]
   done
 }
 
-# Shots as fast as they come for a while, one path a line: a short animation is caught
-# whole, and measured afterwards, however slowly the measuring runs.
-burst() {  # burst <name> <seconds>
-  local end=$(($(date +%s%N) + $2 * 1000000000)) i=0
-  while [ "$(date +%s%N)" -lt "$end" ]; do
-    i=$((i + 1))
-    import -window "$WID" "png:$SHOTS/$1-$i.png" 2>/dev/null && echo "$SHOTS/$1-$i.png"
-  done
-}
-
-# The shot of a list that shows the most marker glow in a region.
-most_gold() {  # most_gold <list file> x y w h
-  local f n best=-1 path=""
-  while read -r f; do
-    n=$(gold "$f" "$2" "$3" "$4" "$5")
-    if [ "${n:-0}" -gt "$best" ]; then best=$n; path=$f; fi
-  done < "$1"
-  echo "$path"
-}
-
 # Checks on a shot for shot_until; the shot comes last.
 bright_over() { [ "$(brightness "$6" "$2" "$3" "$4" "$5")" -gt "$1" ]; }     # <min> x y w h
 dark_under() { [ "$(brightness "$6" "$2" "$3" "$4" "$5")" -lt "$1" ]; }      # <max> x y w h
@@ -102,9 +82,11 @@ changed_over() { [ "$(changed "$1" "$7" "$3" "$4" "$5" "$6")" -gt "$2" ]; }  # <
 # picture fills the right half.
 menu_shown() { dark_under 20 0 0 20 600 "$1" && bright_over 60 420 20 360 560 "$1"; }
 
-shot() {  # shot <name>: screenshot of the game window into $SHOTS/<name>.png
-  import -window "$WID" "png:$SHOTS/$1.png" 2>/dev/null
-  echo "$SHOTS/$1.png"
+# Shots are kept as bitmaps: compressing a PNG takes over a second on a busy machine,
+# long enough to miss what a shot is for.
+shot() {  # shot <name>: screenshot of the game window into $SHOTS/<name>.bmp
+  import -window "$WID" "bmp:$SHOTS/$1.bmp" 2>/dev/null
+  echo "$SHOTS/$1.bmp"
 }
 
 # Mean colour of a region in window pixels (origin top-left): "R G B", 0..255.
@@ -119,9 +101,9 @@ brightness() { mean "$@" | awk '{print $1+$2+$3}'; }
 # Number of pixels that differ (beyond a small fuzz) between two shots in a region.
 changed() {  # changed <a.png> <b.png> <x> <y> <w> <h>
   local g="${5}x${6}+${3}+${4}"
-  convert "$1" -crop "$g" +repage "$WORK/cmp_a.png"
-  convert "$2" -crop "$g" +repage "$WORK/cmp_b.png"
-  compare -metric AE -fuzz 8% "$WORK/cmp_a.png" "$WORK/cmp_b.png" null: 2>&1 | awk '{print int($1)}'
+  convert "$1" -crop "$g" +repage "$WORK/cmp_a.miff"
+  convert "$2" -crop "$g" +repage "$WORK/cmp_b.miff"
+  compare -metric AE -fuzz 8% "$WORK/cmp_a.miff" "$WORK/cmp_b.miff" null: 2>&1 | awk '{print int($1)}'
 }
 
 # Pixels of the marker's golden glow in a region: bright, warm, more red than blue.

@@ -28,6 +28,8 @@ cmake --build "$fuzz" -j"$(nproc)" --target "${kinds[@]/#/fuzz_}"
 
 seeds="$fuzz/seeds"
 rm -rf "$seeds"; mkdir -p "$seeds"/{bmp,tga,wav,ogg,settings}
+suite=${TANKAI_TESTDATA_DIR:-$here/../shared/testdata}/bmpsuite
+[ -d "$suite" ] || echo "BMP Suite not found: no folder $suite; the bmp fuzzer starts from ImageMagick's files only"
 sh "$here/tests/images/fuzz_seeds.sh" "$seeds" >/dev/null 2>&1 || echo "some image seeds could not be made"
 ( cd "$seeds" && sox -n -r 8000 -b 16 -c 1 wav/a.wav synth 0.05 sine 440 \
     && sox -n -r 8000 -b 8 -c 2 wav/b.wav synth 0.05 sine 440 \

@@ -4,9 +4,15 @@
 # Usage: fuzz_seeds.sh OUTDIR   (makes OUTDIR/tga and OUTDIR/bmp)
 set -e
 out=${1:?output folder}
-suite=$(dirname "$0")/../../../shared/testdata/bmpsuite
+# Jason Summers' BMP Suite lies beside the repository; without it the bitmap seeds are
+# ImageMagick's only, and the script says so.
+suite=${TANKAI_TESTDATA_DIR:-$(dirname "$0")/../../../shared/testdata}/bmpsuite
 mkdir -p "$out/tga" "$out/bmp"
-cp "$suite"/g/*.bmp "$suite"/q/*.bmp "$suite"/b/*.bmp "$suite"/x/*.bmp "$out/bmp/" 2>/dev/null || true
+if [ -d "$suite" ]; then
+  cp "$suite"/g/*.bmp "$suite"/q/*.bmp "$suite"/b/*.bmp "$suite"/x/*.bmp "$out/bmp/" 2>/dev/null || true
+else
+  echo "BMP Suite not found: no folder $suite; bitmap seeds from ImageMagick only" >&2
+fi
 src="$out/src.png"
 convert -size 9x5 plasma:fractal -seed 1 "$src"
 i=0

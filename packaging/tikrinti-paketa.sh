@@ -27,11 +27,25 @@ DEB=$(ls -t "$BUILD"/tankai_*.deb 2>/dev/null | head -n 1)
 log "package $DEB ($(du -h "$DEB" | cut -f1))"
 
 dpkg-deb -c "$DEB" | awk '{print $6}' > "$WORK/files"
-for f in ./usr/bin/tankai ./usr/libexec/tankai/tankai ./usr/share/tankai/settings.cfg \
-         ./usr/share/tankai/duomenys/muzika.ogg ./usr/share/applications/tankai.desktop \
-         ./usr/share/icons/hicolor/48x48/apps/tankai.png; do
+for f in ./usr/games/tankai ./usr/libexec/tankai/tankai ./usr/share/games/tankai/settings.cfg \
+         ./usr/share/games/tankai/duomenys/muzika.ogg ./usr/share/applications/tankai.desktop \
+         ./usr/share/icons/hicolor/48x48/apps/tankai.png ./usr/share/metainfo/example.tankai.Tankai.metainfo.xml \
+         ./usr/share/man/man6/tankai.6.gz ./usr/share/doc/tankai/copyright ./usr/share/doc/tankai/changelog.gz; do
   ok $(grep -qx "$f" "$WORK/files"; echo $?) "package holds $f"
 done
+
+# Debian's own checks of the package: no error and no warning. An override would
+# go, with its reason, in the package's usr/share/lintian/overrides/tankai.
+if command -v lintian > /dev/null; then
+  lintian -I --fail-on error,warning "$DEB" > "$WORK/lintian.log" 2>&1
+  status=$?
+  ok $status "lintian finds no error or warning ($(grep -c '^[EW]:' "$WORK/lintian.log") found)"
+  [ $status -eq 0 ] || cat "$WORK/lintian.log"
+  grep '^[IN]:' "$WORK/lintian.log" | sed 's/^/[paketas]   /'
+else
+  log "FAIL: lintian is not installed (scripts/deps.sh installs it)"
+  FAILS=$((FAILS + 1))
+fi
 
 DEPENDS=$(dpkg-deb -f "$DEB" Depends)
 log "Depends: $DEPENDS"
@@ -69,12 +83,19 @@ if [ "$INSTALL" = "--install" ]; then
   else
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$DEB" > "$WORK/apt-install.log" 2>&1
     ok $? "the package installs" || tail -n 20 "$WORK/apt-install.log"
-    ok $([ "$(command -v tankai)" = /usr/bin/tankai ]; echo $?) "tankai is on the PATH"
+    # Debian puts /usr/games on every player's PATH (not root's).
+    ok $([ "$(PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games command -v tankai)" = /usr/games/tankai ]; echo $?) \
+      "tankai is on a player's PATH"
+    ok $(man -w tankai 2>/dev/null | grep -qx /usr/share/man/man6/tankai.6.gz; echo $?) "man tankai finds the page"
     bash "$HERE/tikrinti-diegima.sh" "$BUILD" /usr
     ok $? "the installed game runs (tikrinti-diegima.sh)"
+    bash "$HERE/check-launcher.sh" "$BUILD" /usr
+    ok $? "players' settings through the installed launcher (check-launcher.sh)"
     dpkg -r tankai > "$WORK/remove.log" 2>&1
     ok $? "the package removes"
-    ok $([ ! -e /usr/share/tankai ] && [ ! -e /usr/bin/tankai ]; echo $?) "nothing of it is left"
+    ok $([ -z "$(dpkg -L tankai 2>/dev/null)" ] && [ ! -e /usr/share/games/tankai ] && [ ! -e /usr/games/tankai ] &&
+      [ ! -e /usr/share/metainfo/example.tankai.Tankai.metainfo.xml ] && [ ! -e /usr/share/doc/tankai ]; echo $?) \
+      "nothing of it is left"
   fi
 fi
 

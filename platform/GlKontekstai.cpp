@@ -65,10 +65,32 @@ const char* APIENTRY GautiWglPletinius(HDC) {
   return "WGL_ARB_extensions_string WGL_ARB_pixel_format WGL_EXT_swap_control";
 }
 
-BOOL APIENTRY PasirinktiFormataArb(HDC dc, const int*, const FLOAT*, UINT kiekMax, int* formatai, UINT* kiek) {
-  // One format per window: the one the window's descriptor asks for.
+// The attribute list's sizes are minimums here, as WGL_ARB_pixel_format has them: the
+// closest format is the answer when it meets them all, otherwise there is none.
+BOOL APIENTRY PasirinktiFormataArb(HDC dc, const int* pozymiai, const FLOAT*, UINT kiekMax, int* formatai,
+                                   UINT* kiek) {
   if (!RastiKonteksta(dc) || !kiek) return FALSE;
-  if (kiekMax >= 1 && formatai) formatai[0] = 1;
+  PIXELFORMATDESCRIPTOR pfd = {};
+  pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+  BYTE* dydis[0x30] = {};
+  dydis[0x14] = &pfd.cColorBits;    // WGL_COLOR_BITS_ARB
+  dydis[0x1B] = &pfd.cAlphaBits;    // WGL_ALPHA_BITS_ARB
+  dydis[0x1D] = &pfd.cAccumBits;    // WGL_ACCUM_BITS_ARB
+  dydis[0x22] = &pfd.cDepthBits;    // WGL_DEPTH_BITS_ARB
+  dydis[0x23] = &pfd.cStencilBits;  // WGL_STENCIL_BITS_ARB
+  for (const int* a = pozymiai; a && a[0] != 0; a += 2) {
+    int vieta = a[0] - 0x2000;
+    if (vieta >= 0 && vieta < 0x30 && dydis[vieta]) *dydis[vieta] = static_cast<BYTE>(a[1]);
+  }
+  *kiek = 0;
+  int formatas = ChoosePixelFormat(dc, &pfd);
+  PIXELFORMATDESCRIPTOR gautas = {};
+  if (formatas == 0 || !DescribePixelFormat(dc, formatas, sizeof gautas, &gautas)) return TRUE;
+  // 24 colour bits in 32-bit pixels are what Windows calls 32.
+  if (gautas.cColorBits < std::min<int>(pfd.cColorBits, 24) || gautas.cAlphaBits < pfd.cAlphaBits || gautas.cAccumBits < pfd.cAccumBits ||
+      gautas.cDepthBits < pfd.cDepthBits || gautas.cStencilBits < pfd.cStencilBits)
+    return TRUE;
+  if (kiekMax >= 1 && formatai) formatai[0] = formatas;
   *kiek = 1;
   return TRUE;
 }
@@ -196,44 +218,17 @@ int ReleaseDC(HWND hwnd, HDC dc) {
   return (k && reinterpret_cast<HWND>(k->langas) == hwnd) ? 1 : 0;
 }
 
-int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
-  if (!RastiKonteksta(dc) || !pfd) return 0;
-  if (Sugadinta("ChoosePixelFormat")) return 0;
-  // Only OpenGL-capable RGBA windows are on offer; SDL picks the closest config
-  // itself when the format is set.
-  if (!(pfd->dwFlags & PFD_SUPPORT_OPENGL) || pfd->iPixelType != PFD_TYPE_RGBA) return 0;
-  return 1;
-}
-
-BOOL SetPixelFormat(HDC dc, int formatas, const PIXELFORMATDESCRIPTOR* pfd) {
+BOOL SetPixelFormat(HDC dc, int formatas, const PIXELFORMATDESCRIPTOR*) {
+  // The descriptor is only a record for metafiles: the format number decides.
   Kontekstas* k = RastiKonteksta(dc);
-  if (!k || !pfd || formatas != 1) return FALSE;
+  if (!k) return FALSE;
   if (Sugadinta("SetPixelFormat")) return FALSE;
   if (k->formatas != 0) return FALSE;  // a window's format is set once
-  SDL_GL_ResetAttributes();
-  if (pfd->cColorBits <= 16) {
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 6);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
-  } else {
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  }
-  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, pfd->cAlphaBits);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, pfd->cDepthBits);
-  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, pfd->cStencilBits);
-  int kaupimas = pfd->cAccumBits / 4;
-  SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, kaupimas);
-  SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, kaupimas);
-  SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, kaupimas);
-  SDL_GL_SetAttribute(SDL_GL_ACCUM_ALPHA_SIZE, kaupimas);
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, (pfd->dwFlags & PFD_DOUBLEBUFFER) ? 1 : 0);
-  // Display lists and immediate mode: a compatibility context, as WGL gives.
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+  const PIXELFORMATDESCRIPTOR* aprasas = TaikytiFormata(formatas);
+  if (!aprasas) return FALSE;
   if (!PerkurtiSuGl(k->langas)) return FALSE;
   k->formatas = formatas;
-  k->pfd = *pfd;
+  k->pfd = *aprasas;
   return TRUE;
 }
 

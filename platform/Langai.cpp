@@ -56,6 +56,25 @@ RECT Krastai(DWORD stilius, BOOL meniu, DWORD isplestinis) {
   return k;
 }
 
+bool BandomojiTvarkykle(const char* tvarkykle) {
+  return tvarkykle && (SDL_strcasecmp(tvarkykle, "offscreen") == 0 || SDL_strcasecmp(tvarkykle, "dummy") == 0);
+}
+
+// Whether SDL_VIDEODRIVER (a comma-separated list) names the driver.
+bool Paprasyta(const char* tvarkykle) {
+  const char* sarasas = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  if (!sarasas) return false;
+  size_t n = std::strlen(tvarkykle);
+  for (const char* p = sarasas; *p;) {
+    const char* galas = std::strchr(p, ',');
+    size_t ilgis = galas ? static_cast<size_t>(galas - p) : std::strlen(p);
+    if (ilgis == n && SDL_strncasecmp(p, tvarkykle, n) == 0) return true;
+    if (!galas) break;
+    p = galas + 1;
+  }
+  return false;
+}
+
 bool BeEkrano() {
   const char* tvarkykle = nullptr;
   if (SDL_WasInit(SDL_INIT_VIDEO)) {
@@ -64,7 +83,7 @@ bool BeEkrano() {
     tvarkykle = std::getenv("SDL_VIDEODRIVER");
     if (!tvarkykle && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return true;
   }
-  return tvarkykle && (std::strcmp(tvarkykle, "offscreen") == 0 || std::strcmp(tvarkykle, "dummy") == 0);
+  return BandomojiTvarkykle(tvarkykle);
 }
 
 void TaikytiZymekli() {
@@ -107,6 +126,14 @@ bool UztikrintiVaizda() {
   // Joysticks are read whether or not the window has the focus, as winmm does.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // With no display SDL falls back on its offscreen driver: a game nobody can see,
+  // running until killed. Those drivers are for tests, and only when asked for by name.
+  const char* tvarkykle = SDL_GetCurrentVideoDriver();
+  if (BandomojiTvarkykle(tvarkykle) && !Paprasyta(tvarkykle)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_SetError("no display for a window");
+    return false;
+  }
   // Text input would only queue events nobody reads.
   SDL_StopTextInput();
   TaikytiZymekli();
@@ -413,11 +440,10 @@ int MessageBoxA(HWND, LPCSTR tekstas, LPCSTR antraste, UINT tipas) {
     IrasytiPranesima(tekstas, antraste, tipas);
     return IDOK;
   }
-  if (BeEkrano()) {
-    // Nothing can show a dialog; the terminal is the best remaining place.
-    std::fprintf(stderr, "%s: %s\n", antraste, tekstas);
-    return 0;
-  }
+  // On the terminal too: it stays there after the box is gone, and it is the only
+  // place left where nothing can show a dialog.
+  std::fprintf(stderr, "%s: %s\n", antraste, tekstas);
+  if (BeEkrano()) return 0;
   Uint32 veliavos = SDL_MESSAGEBOX_WARNING;
   switch (tipas & 0xF0) {
     case MB_ICONERROR:
@@ -429,9 +455,5 @@ int MessageBoxA(HWND, LPCSTR tekstas, LPCSTR antraste, UINT tipas) {
     default:
       break;
   }
-  if (SDL_ShowSimpleMessageBox(veliavos, antraste, tekstas, nullptr) != 0) {
-    std::fprintf(stderr, "%s: %s\n", antraste, tekstas);
-    return 0;
-  }
-  return IDOK;
+  return SDL_ShowSimpleMessageBox(veliavos, antraste, tekstas, nullptr) == 0 ? IDOK : 0;
 }

@@ -40,6 +40,9 @@ struct Langas {
 Langas* RastiLanga(HWND hwnd);
 Langas* RastiLangaPagalSdl(Uint32 sdlId);
 Kontekstas* RastiKonteksta(HDC dc);
+// Sets SDL's GL attributes for a format handed out by ChoosePixelFormat and returns
+// what that format holds; null for a number never handed out.
+const PIXELFORMATDESCRIPTOR* TaikytiFormata(int formatas);
 // Re-creates the SDL window with an OpenGL surface for the chosen format.
 bool PerkurtiSuGl(Langas* langas);
 // Called when a window goes, so contexts drop their pointers to it.

@@ -400,6 +400,8 @@ LRESULT DispatchMessageA(const MSG* msg);
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd);
 BOOL SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* pfd);
+int DescribePixelFormat(HDC dc, int format, UINT bytes, PIXELFORMATDESCRIPTOR* pfd);
+int GetPixelFormat(HDC dc);
 BOOL SwapBuffers(HDC dc);
 HGLRC wglCreateContext(HDC dc);
 BOOL wglMakeCurrent(HDC dc, HGLRC rc);

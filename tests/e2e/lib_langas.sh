@@ -31,3 +31,27 @@ wait_until() {  # wait_until <seconds> <command> [args...]
     sleep 0.05
   done
 }
+
+# The menu's first item, selected, is a red button on the left (60..340 by 170..230
+# in an 800x600 window, scaled for other sizes); the intro leaves that part black.
+in_menu() {  # in_menu <png>
+  local w h red
+  read -r w h < <(identify -format '%w %h\n' "$1" 2>/dev/null) || return 1
+  red=$(convert "$1" -crop "$((w * 280 / 800))x$((h * 60 / 600))+$((w * 60 / 800))+$((h * 170 / 600))" \
+    +repage -scale '1x1!' -format '%[fx:int(255*(r-(g+b)/2))]' info: 2>/dev/null)
+  [ "${red:-0}" -gt 40 ]
+}
+
+# Space skips the intro and does nothing in the menu; a key sent before the window
+# has the focus, or while the game still loads its data, is lost, so it is pressed
+# until the menu shows: up to a minute on a busy machine. The last shot stays in <png>.
+skip_to_menu() {  # skip_to_menu <window id> <png> [seconds]
+  local iki=$((SECONDS + ${3:-60}))
+  while [ "$SECONDS" -lt "$iki" ]; do
+    press space
+    sleep 0.3
+    import -window "$1" "png:$2" 2>/dev/null
+    in_menu "$2" && return 0
+  done
+  return 1
+}

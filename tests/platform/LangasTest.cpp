@@ -339,7 +339,7 @@ TEST_F(PlatformWindow, AContextGoesWithItsOwnWindowOnly) {
   // The DC belongs to its window.
   EXPECT_EQ(ReleaseDC(b.langas, a.dc), 0);
   // A pixel format is set once per window.
-  EXPECT_FALSE(SetPixelFormat(a.dc, 1, &langoFormatas));
+  EXPECT_FALSE(SetPixelFormat(a.dc, GetPixelFormat(a.dc), &langoFormatas));
   b.Naikinti();
   a.Naikinti();
 }

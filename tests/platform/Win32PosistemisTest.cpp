@@ -162,9 +162,10 @@ TEST_F(Win32, CreatingAContextKeepsTheCurrentOne) {
   HDC da = GetDC(a), db = GetDC(b);
   ASSERT_TRUE(da && db);
   EXPECT_EQ(wglCreateContext(da), nullptr);  // no pixel format yet
-  ASSERT_EQ(ChoosePixelFormat(da, &pfd), 1);
-  ASSERT_TRUE(SetPixelFormat(da, 1, &pfd));
-  ASSERT_TRUE(SetPixelFormat(db, 1, &pfd));
+  int formatas = ChoosePixelFormat(da, &pfd);
+  ASSERT_GT(formatas, 0);
+  ASSERT_TRUE(SetPixelFormat(da, formatas, &pfd));
+  ASSERT_TRUE(SetPixelFormat(db, formatas, &pfd));
   HGLRC ra = wglCreateContext(da);
   ASSERT_NE(ra, nullptr);
   ASSERT_TRUE(wglMakeCurrent(da, ra));

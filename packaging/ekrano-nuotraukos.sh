@@ -14,6 +14,6 @@ cmake --build "$BUILD" --target tankai uzdaryti_langa duomenys
 mkdir -p "$OUT"
 # The shot names are the scenarios' own.
 for pair in intro:intro menu:menu fire_mid:battle help:help; do
-  cp "$SHOTS/${pair%%:*}.png" "$OUT/${pair##*:}.png"
+  convert "$SHOTS/${pair%%:*}.bmp" "png:$OUT/${pair##*:}.png"
 done
 ls -l "$OUT"

@@ -46,7 +46,7 @@ cmake -S "$SRC" -B "$OUT/build-win" \
 # Keep going past a failing target so that one run shows every error, and still run the
 # tests of what did build; the run fails either way.
 build_status=0
-cmake --build "$OUT/build-win" -j"$JOBS" -- -k || build_status=$?
+cmake --build "$OUT/build-win" -j"$JOBS" --target all tankai_tests -- -k || build_status=$?
 
 # ---- a fresh Wine prefix -----------------------------------------------------------------
 phase "Wine prefix"

@@ -16,7 +16,7 @@ cmake --build "$BUILD" --target tankai uzdaryti_langa duomenys regejimo_matuokli
 mkdir -p "$OUT"
 # The shot names are the scenarios' own.
 for pair in intro:intro menu:menu fire_mid:battle help:help; do
-  cp "$SHOTS/${pair%%:*}.png" "$OUT/${pair##*:}.png"
+  convert "$SHOTS/${pair%%:*}.bmp" "png:$OUT/${pair##*:}.png"
 done
 convert "$OUT/battle.png" -depth 8 "ppm:$SHOTS/battle.ppm"
 "$BUILD/tests/regejimo_matuoklis" --views "$SHOTS/battle.ppm" "$SHOTS/battle"

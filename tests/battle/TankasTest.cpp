@@ -131,6 +131,27 @@ TEST_F(Tank, StepTakes0625SecondsWithoutOvershooting) {
   }
 }
 
+TEST_F(Tank, ArrivalWithinTheMarginLandsOnTheCentreSoStepsDoNotDrift) {
+  // One frame covers all but 0.05 pixels of the step: that is close enough to arrive,
+  // and the tank must then stand exactly on the centre, step after step.
+  laikmatis.KadroLaikas = (L - 0.05f) / 60;
+  KTankas& t = Z(2);  // column 10, row 0
+  t.kompiuteris = false;
+  Perkelti(t, 2, 6);
+  for (int c = 3; c <= 12; ++c) {
+    Lang(c, 6) = 0;
+    ASSERT_TRUE(t.Desinen());
+    t.Atnaujinti();
+    ASSERT_FALSE(t.juda) << c;
+    EXPECT_EQ(t.stulpelis, c);
+    EXPECT_EQ(t.pozicija.x, Centras(c, 6).x) << c;
+    EXPECT_EQ(t.pozicija.y, Centras(c, 6).y) << c;
+  }
+  ASSERT_TRUE(t.Zemyn());
+  t.Atnaujinti();
+  EXPECT_EQ(t.pozicija.y, Centras(12, 5).y);
+}
+
 TEST_F(Tank, StepsInEveryDirection) {
   struct {
     bool (KTankas::*zingsnis)();

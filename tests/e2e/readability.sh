@@ -13,24 +13,13 @@ since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.2f", b - a }'; }
 
 # The battle leaves the strip right of the grid black and fills its bottom row; the
 # menu (in_menu) has neither.
-in_battle() { [ "$(brightness "$1" 780 0 20 600)" -lt 20 ] && [ "$(brightness "$1" 25 562 750 30)" -gt 150 ]; }
-
-wait_for() {  # wait_for <seconds> <check> <name>: screenshots until the check holds
-  local end s
-  end=$(($(date +%s) + $1))
-  while [ "$(date +%s)" -le "$end" ]; do
-    s=$(shot "$3")
-    "$2" "$s" && return 0
-    kill -0 "$PID" 2>/dev/null || return 1
-  done
-  return 1
-}
+in_battle() { dark_under 20 780 0 20 600 "$1" && bright_over 150 25 562 750 30 "$1"; }
 
 # Holds a key until the screen shows what it leads to: on a busy machine a frame may
 # outlast a short press, and a press released within one frame reads as a release.
 press_until() {  # press_until <key> <seconds> <check> <name>
   xdotool keydown "$1"
-  wait_for "$2" "$3" "$4"
+  shot_until "$4" "$2" "$3" >/dev/null
   local r=$?
   xdotool keyup "$1"
   return $r

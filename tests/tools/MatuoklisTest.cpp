@@ -55,11 +55,17 @@ const Spalva3 kZalias{92, 128, 56}, kRaudonas{158, 41, 31};
 class ScreenshotMeter : public ::testing::Test {
  protected:
   void SetUp() override {
-    aplankas = fs::path(TANKAI_BINARY_DIR) / "matuoklio_testas";
+    // One folder per case: ctest runs the cases side by side.
+    aplankas = fs::path(TANKAI_BINARY_DIR) / "matuoklio_testas" /
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(aplankas);
     fs::create_directories(aplankas);
   }
-  void TearDown() override { fs::remove_all(aplankas); }
+  void TearDown() override {
+    fs::remove_all(aplankas);
+    std::error_code klaida;
+    fs::remove(aplankas.parent_path(), klaida);  // the last case out takes the folder
+  }
 
   // The arguments for one battle: a reference frame at t0 and shots at the given times.
   std::string Musis(const Kadras& pagrindas, double t0, const std::vector<std::pair<Kadras, double>>& kadrai) {

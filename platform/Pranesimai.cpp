@@ -236,10 +236,6 @@ void PasalintiPranesimus(HWND hwnd) {
   }
 }
 
-// Screen-saver and monitor power-off requests that reached the default procedure.
-int uzsklandosPrasymai = 0;
-int UzsklandosPrasymai() { return uzsklandosPrasymai; }
-
 }  // namespace platforma
 
 using namespace platforma;
@@ -301,8 +297,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT pranesimas, WPARAM wParam, LPARAM lParam)
         case SC_SCREENSAVE:
         case SC_MONITORPOWER:
           // Windows starts the screen saver or powers the monitor down here. SDL can do
-          // neither on demand, so the request is only counted.
-          ++uzsklandosPrasymai;
+          // neither on demand; test builds count the request.
+          UzsklandosPrasymas();
           break;
         default:
           break;

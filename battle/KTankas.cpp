@@ -124,6 +124,9 @@ void KTankas::Atnaujinti() {
     d.ApribotiIlgi(dt * GREITIS);  // never past the cell centre
     pozicija += d;
     if ((tikslas - pozicija).Ilgis() < 0.1f) {
+      // Onto the centre: the next step's target is taken from here, and a margin left
+      // behind at each arrival would add up step after step.
+      pozicija = tikslas;
       juda = false;
       Zemelapis().Irasyti(stulpelis, eilute, 0);
       stulpelis = tikslinisStulpelis;

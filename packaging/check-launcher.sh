@@ -201,7 +201,9 @@ printf 'pavad = Tik skaitomas\ndydis = 640, 480\n' > "$H/.config/tankai/settings
 chmod 555 "$H" "$H/.config" "$H/.config/tankai"
 start
 ok $([ "$(seen)" = "Tik skaitomas|640x480" ]; echo $?) "read-only home with settings: the player's file is used ($(seen))"
-ok $([ ! -s "$WORK/launcher.log" ]; echo $?) "read-only home with settings: nothing to complain about"
+# Only the launcher's own words count: the game and its libraries may print what they like.
+ok $(! grep -q '^tankai:' "$WORK/launcher.log"; echo $?) \
+  "read-only home with settings: the launcher has nothing to complain about ($(head -c 200 "$WORK/launcher.log"))"
 close_game "read-only home with settings"
 
 # No home at all.

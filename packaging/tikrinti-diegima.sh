@@ -107,7 +107,7 @@ menu_shot() {  # menu_shot <folder> <command> <png> [seconds to wait for the men
   (cd "$1" && exec "$2" > "$WORK/game.log" 2>&1) &
   PID=$!
   if ! WID=$(wait_window "$PID"); then
-    log "no window from $2"
+    log "no window from $2 ($(kill -0 "$PID" 2>/dev/null && echo "still running" || echo "it exited"))"
     cat "$WORK/game.log"
     return 1
   fi
@@ -117,7 +117,7 @@ menu_shot() {  # menu_shot <folder> <command> <png> [seconds to wait for the men
 }
 
 quit_game() {  # the menu's third item
-  xdotool key --delay 60 Down Down Return
+  press Down Down Return
   local status=0
   for _ in $(seq 1 100); do
     kill -0 "$PID" 2>/dev/null || break

@@ -32,6 +32,7 @@ std::vector<Gedimas> gedimai;
 bool irasyti = false;
 std::vector<TestuPranesimas> pranesimai;
 std::vector<SDL_Joystick*> virtualios;
+int uzsklandosPrasymai = 0;
 }  // namespace
 
 bool Sugadinta(const char* operacija) {
@@ -50,6 +51,8 @@ void IrasytiPranesima(const char* tekstas, const char* antraste, UINT tipas) {
   pranesimai.push_back({tekstas, antraste, tipas, LanguKiekis(), GlKontekstuKiekis(), KlasiuKiekis(),
                         Rezimas().perjungtas});
 }
+
+void UzsklandosPrasymas() { ++uzsklandosPrasymai; }
 
 }  // namespace platforma
 
@@ -73,6 +76,7 @@ int TestaiKlasiu() { return KlasiuKiekis(); }
 bool TestaiEkranasPerjungtas() { return Rezimas().perjungtas; }
 int TestaiZymeklioSkaitiklis() { return ZymeklioSkaitiklis(); }
 bool TestaiKadraiRibojami() { return KadraiRibojami(); }
+int TestaiUzsklandosPrasymai() { return uzsklandosPrasymai; }
 
 bool TestaiLangasMatomas(HWND hwnd) {
   Langas* l = RastiLanga(hwnd);

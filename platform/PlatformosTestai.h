@@ -52,6 +52,9 @@ void TestaiX11();
 void TestaiIsvalytiViska();
 // True when SwapBuffers paces itself to the display's refresh rate.
 bool TestaiKadraiRibojami();
+// How many screen-saver and monitor power-off commands reached the default procedure
+// (where Windows would act on them).
+int TestaiUzsklandosPrasymai();
 
 // Events as the window system would deliver them. The key is named as SDL names
 // scancodes ("A", "Left", "F10", "Keypad 8", "Left Alt"...).

@@ -294,6 +294,12 @@ LRESULT DefWindowProcA(HWND hwnd, UINT pranesimas, WPARAM wParam, LPARAM lParam)
         case SC_RESTORE:
           if (l->sdl) SDL_RestoreWindow(l->sdl);
           break;
+        case SC_SCREENSAVE:
+        case SC_MONITORPOWER:
+          // Windows starts the screen saver or powers the monitor down here. SDL can do
+          // neither on demand; test builds count the request.
+          UzsklandosPrasymas();
+          break;
         default:
           break;
       }

@@ -57,12 +57,22 @@ bool SriftasPasirinktas(HGDIOBJ sriftas);
 // tells whether Windows counts it as an extended key.
 int VirtualusKlavisas(const SDL_Keysym& klavisas, bool* isplestinis);
 
+#ifdef TANKAI_PLATFORMOS_TESTAI
 // Test switches (see PlatformosTestai.h): true when this call of the named
 // operation is to fail.
 bool Sugadinta(const char* operacija);
 // True when message boxes are recorded instead of shown.
 bool PranesimaiIrasomi();
 void IrasytiPranesima(const char* tekstas, const char* antraste, UINT tipas);
+// Counts a screen-saver or monitor power-off request the default procedure got.
+void UzsklandosPrasymas();
+#else
+// The game as shipped has no switches: every call goes through, every box is shown.
+inline bool Sugadinta(const char*) { return false; }
+inline bool PranesimaiIrasomi() { return false; }
+inline void IrasytiPranesima(const char*, const char*, UINT) {}
+inline void UzsklandosPrasymas() {}
+#endif
 
 // Sends a message straight to a window's procedure, as SendMessage would.
 LRESULT Siusti(Langas* langas, UINT pranesimas, WPARAM wParam, LPARAM lParam);

@@ -3,7 +3,7 @@
 # install is shared by everyone on the machine: one run at a time.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "$1" && pwd)
+build=$(cd "${1:?build folder}" && pwd)
 if [ "$(id -u)" -eq 0 ]; then
   exec flock /tmp/tankai-package.lock bash "$here/packaging/tikrinti-paketa.sh" "$build" --install
 else

@@ -3,4 +3,6 @@
 # a smoke run of the game under Wine and Xvfb.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-bash "$here/.ci/windows.sh" "$1-windows"
+mkdir -p "${1:?build folder}"
+build=$(cd "$1" && pwd)
+bash "$here/.ci/windows.sh" "$build-windows"

@@ -4,15 +4,19 @@
 # the Windows build under Wine). Ends with one summary line.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build}
+# A relative folder is taken from where the command runs, as the README writes it.
+mkdir -p "${1:-$here/build}" || exit 1
+build=$(cd "${1:-$here/build}" && pwd)
 jobs=$(nproc)
 
 # Headless by default: Mesa's software GL through SDL's offscreen driver. OpenAL Soft
 # finds no sound card here; the audio tests choose their own backends.
 export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-offscreen}
 
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo || exit 1
-cmake --build "$build" -j"$jobs" || exit 1
+# The same configuration the README's run command makes, with the tests on: the two
+# commands share a folder in either order without rebuilding each other's work.
+cmake -S "$here" -B "$build" -DTANKAI_TESTS=ON || exit 1
+cmake --build "$build" -j"$jobs" --target all tankai_tests || exit 1
 
 log=$(mktemp)
 (cd "$build" && ctest --output-on-failure -j"$jobs" --timeout 300) 2>&1 | tee "$log"

@@ -20,6 +20,39 @@ double Dezes(double x, double y, double cx, double cy, double hx, double hy, dou
 
 double Ratas(double x, double y, double cx, double cy, double r) { return std::hypot(x - cx, y - cy) - r; }
 
+// Distance to the segment from (ax, ay) to (bx, by).
+double Atkarpa(double x, double y, double ax, double ay, double bx, double by) {
+  const double px = x - ax, py = y - ay, dx = bx - ax, dy = by - ay;
+  const double t = std::clamp((px * dx + py * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+  return std::hypot(px - dx * t, py - dy * t);
+}
+
+// A box centred on (0, cy) with its front corners cut back by priekis and its rear ones
+// by galas, at 45 degrees; a signed distance, exact inside.
+double Kampuota(double x, double y, double cy, double hx, double hy, double priekis, double galas) {
+  const double dy = y - cy, ax = std::fabs(x), k = 0.70710678;
+  return std::max({ax - hx, std::fabs(dy) - hy, (ax + dy - (hx + hy - priekis)) * k, (ax - dy - (hx + hy - galas)) * k});
+}
+
+// The outward normal of a shape's distance function at (x, y).
+template <class F>
+void Normale(const F& f, double x, double y, double& nx, double& ny) {
+  const double e = 0.05;
+  nx = f(x + e, y) - f(x - e, y);
+  ny = f(x, y + e) - f(x, y - e);
+  const double l = std::hypot(nx, ny);
+  if (l > 0) nx /= l, ny /= l;
+}
+
+// A track from above: links across it, rounded towards its edges.
+Spalva Vikse(double x, double y, double cx, double pusplotis, const Spalva& c) {
+  double k = 0.85 + 0.3 * std::cos((x - cx) / pusplotis * PI / 2);
+  if (std::fmod(y + 24, 2.0) < 0.75) k *= 0.5;
+  Spalva s = Daug(c, k);
+  s.a = 1;
+  return s;
+}
+
 // Rim darkening near a shape's edge and a light from the upper left on its bevel.
 Spalva Apvadas(Spalva s, double atstumas, double plotis, double nx, double ny) {
   if (atstumas < plotis) {
@@ -36,21 +69,27 @@ const Spalva kKontura{0.05f, 0.06f, 0.04f, 1};
 
 ArmijosSpalvos LietuvosSpalvos() {
   ArmijosSpalvos a;
-  a.pagrindine = SpalvaRgb(0.36f, 0.50f, 0.22f);
-  a.vamzdis = SpalvaRgb(0.26f, 0.33f, 0.18f);
+  a.pagrindine = SpalvaRgb(0.62f, 0.78f, 0.52f);
+  a.vamzdis = SpalvaRgb(0.46f, 0.56f, 0.38f);
+  a.vikse = SpalvaRgb(0.40f, 0.40f, 0.36f);
+  a.zymuo = SpalvaRgb(0.10f, 0.13f, 0.07f);
   a.zenklas[0] = SpalvaRgb(0.99f, 0.73f, 0.02f);
   a.zenklas[1] = SpalvaRgb(0.0f, 0.42f, 0.25f);
   a.zenklas[2] = SpalvaRgb(0.76f, 0.15f, 0.18f);
+  a.kampuotas = false;
   return a;
 }
 
 ArmijosSpalvos RusijosSpalvos() {
   ArmijosSpalvos a;
-  a.pagrindine = SpalvaRgb(0.62f, 0.16f, 0.12f);
-  a.vamzdis = SpalvaRgb(0.36f, 0.12f, 0.10f);
+  a.pagrindine = SpalvaRgb(0.36f, 0.09f, 0.07f);
+  a.vamzdis = SpalvaRgb(0.22f, 0.08f, 0.07f);
+  a.vikse = SpalvaRgb(0.16f, 0.15f, 0.14f);
+  a.zymuo = SpalvaRgb(0.93f, 0.91f, 0.85f);
   a.zenklas[0] = SpalvaRgb(0.95f, 0.95f, 0.95f);
   a.zenklas[1] = SpalvaRgb(0.0f, 0.22f, 0.65f);
   a.zenklas[2] = SpalvaRgb(0.84f, 0.17f, 0.12f);
+  a.kampuotas = true;
   return a;
 }
 
@@ -101,13 +140,13 @@ double Fbm(double u, double v, int p, int oktavos, uint32_t seka) {
 
 Spalva ZemesRastas(double u, double v) {
   const double n = Fbm(u, v, 4, 5, 11);
-  Spalva s = Maisyti(SpalvaRgb(0.34f, 0.25f, 0.15f), SpalvaRgb(0.56f, 0.44f, 0.28f), static_cast<float>(n));
+  Spalva s = Maisyti(SpalvaRgb(0.42f, 0.33f, 0.22f), SpalvaRgb(0.61f, 0.51f, 0.35f), static_cast<float>(n));
   s = Daug(s, 0.93 + 0.14 * Triuksmas(u, v, 64, 5));
   // Patches of dry grass.
   const double zole = Lygu(0.56, 0.68, Fbm(u, v, 3, 4, 37));
   if (zole > 0) {
     const double smulkus = Triuksmas(u, v, 128, 41);
-    const Spalva z = Maisyti(SpalvaRgb(0.27f, 0.36f, 0.13f), SpalvaRgb(0.44f, 0.52f, 0.22f),
+    const Spalva z = Maisyti(SpalvaRgb(0.36f, 0.46f, 0.19f), SpalvaRgb(0.53f, 0.61f, 0.28f),
                              static_cast<float>(smulkus));
     s = Maisyti(s, z, static_cast<float>(zole * (0.55 + 0.45 * Lygu(0.3, 0.7, smulkus))));
   }
@@ -133,7 +172,7 @@ Spalva ZemesRastas(double u, double v) {
       }
       if (d2 < 1) {
         const double sviesa = 0.8 + 0.35 * (-ex + ey) * 0.5 + 0.15 * (1 - d2);
-        const float pilka = static_cast<float>(0.45 + 0.2 * ((h >> 4) & 15) / 15.0);
+        const float pilka = static_cast<float>(0.55 + 0.17 * ((h >> 4) & 15) / 15.0);
         s = Daug(SpalvaRgb(pilka, pilka * 0.95f, pilka * 0.88f), sviesa);
       }
     }
@@ -157,13 +196,13 @@ Spalva PlytuRastas(double u, double v) {
   const double e = std::min(std::min(kaire, desine), std::min(apacia, virsus));
   const double smulkus = Triuksmas(u, v, 64, 71);
   if (e < 2.2) {
-    Spalva s = Daug(SpalvaRgb(0.60f, 0.57f, 0.51f), 0.8 + 0.3 * smulkus);
+    Spalva s = Daug(SpalvaRgb(0.30f, 0.28f, 0.25f), 0.8 + 0.3 * smulkus);
     if (e < 2.2 && virsus < 2.2) s = Daug(s, 0.75);  // shadow under the brick above
     return s;
   }
   const double t = (id & 255) / 255.0;
-  Spalva s = Maisyti(SpalvaRgb(0.50f, 0.19f, 0.13f), SpalvaRgb(0.68f, 0.29f, 0.19f), static_cast<float>(t));
-  if (((id >> 8) & 7) == 0) s = Maisyti(s, SpalvaRgb(0.35f, 0.22f, 0.18f), 0.6f);  // a burnt one
+  Spalva s = Maisyti(SpalvaRgb(0.36f, 0.13f, 0.09f), SpalvaRgb(0.48f, 0.19f, 0.12f), static_cast<float>(t));
+  if (((id >> 8) & 7) == 0) s = Maisyti(s, SpalvaRgb(0.24f, 0.15f, 0.12f), 0.6f);  // a burnt one
   s = Daug(s, 0.82 + 0.3 * Fbm(u, v, 8, 4, 91) + 0.08 * (smulkus - 0.5));
   if (Triuksmas(u, v, 32, 123 + (id & 7)) > 0.78) s = Daug(s, 0.78);  // chips
   const double bevel = 5.0;
@@ -182,43 +221,45 @@ Spalva PlytuRastas(double u, double v) {
 
 Spalva Korpusas(double x, double y, const ArmijosSpalvos& a) {
   Spalva rez{0, 0, 0, 0};
-  // Tracks.
+  // Tracks: wide and bare on the angular hull, under skirts on the rounded one.
+  const double vx = a.kampuotas ? 8.7 : 8.9, vplotis = a.kampuotas ? 2.9 : 2.6;
   for (int puse = -1; puse <= 1; puse += 2) {
-    const double cx = puse * 8.9;
-    const double d = Dezes(x, y, cx, 0, 2.6, 11.5, 1.0);
-    if (d < 0) {
-      const double t = std::fmod(y + 24, 2.0);
-      double k = 0.2 + 0.07 * std::cos((x - cx) / 2.6 * PI / 2);
-      if (t < 0.75) k *= 0.45;
-      rez = (d > -0.45) ? kKontura : SpalvaRgb(static_cast<float>(k), static_cast<float>(k * 0.97),
-                                               static_cast<float>(k * 0.9));
+    const double cx = puse * vx;
+    const double d = Dezes(x, y, cx, 0, vplotis, 11.5, 1.0);
+    if (d < 0) rez = (d > -0.45) ? kKontura : Vikse(x, y, cx, vplotis, a.vikse);
+    if (a.kampuotas) continue;
+    const double ds = Dezes(x, y, cx, 0, 2.8, 9.3, 0.9);
+    if (ds < 0) {
+      rez = (ds > -0.45) ? kKontura : Apvadas(Daug(a.pagrindine, 0.88), -ds, 1.2, puse, 0);
+      rez.a = 1;
     }
   }
   // Body.
-  const double d = Dezes(x, y, 0, 0.3, 7.0, 10.6, 1.8);
-  if (d < 0) {
-    if (d > -0.5) return kKontura;
-    Spalva s = a.pagrindine;
-    // The bevel's normal, from the nearer edge.
-    const double ax = 7.0 - std::fabs(x), ay = 10.6 - std::fabs(y - 0.3);
-    double nx = 0, ny = 0;
-    if (ax < ay)
-      nx = x > 0 ? 1 : -1;
-    else
-      ny = y > 0.3 ? 1 : -1;
-    s = Apvadas(s, -d, 2.0, nx, ny);
-    // Engine deck with its grille at the back.
-    if (y > -9.6 && y < -5.2 && std::fabs(x) < 4.8) {
-      s = Daug(s, 0.78);
-      if (std::fmod(x + 24, 1.2) < 0.5) s = Daug(s, 0.6);
-    }
-    // The seam of the front plate, and two headlights.
-    if (y > 7.2 && y < 7.7) s = Daug(s, 0.7);
-    if (Ratas(x, y, -5.1, 9.6, 0.85) < 0 || Ratas(x, y, 5.1, 9.6, 0.85) < 0) s = SpalvaRgb(0.95f, 0.9f, 0.6f);
-    s.a = 1;
-    return s;
+  auto Kunas = [&](double px, double py) {
+    return a.kampuotas ? Kampuota(px, py, 0.3, 6.2, 10.6, 3.2, 1.6) : Dezes(px, py, 0, 0.3, 7.0, 10.6, 1.8);
+  };
+  const double d = Kunas(x, y);
+  if (d >= 0) return rez;
+  if (d > -0.5) return kKontura;
+  double nx = 0, ny = 0;
+  Normale(Kunas, x, y, nx, ny);
+  Spalva s = Apvadas(a.pagrindine, -d, 2.0, nx, ny);
+  // Engine deck with its grille at the back.
+  const double deniui = a.kampuotas ? -8.4 : -9.6;
+  if (y > deniui && y < -5.2 && std::fabs(x) < 4.8) {
+    s = Daug(s, 0.78);
+    if (std::fmod(x + 24, 1.2) < 0.5) s = Daug(s, 0.6);
   }
-  return rez;
+  if (a.kampuotas) {
+    // Pale bands across the bow and the stern, clear of the turret whichever way it turns.
+    if ((y > 6.9 && y < 8.3) || (y > -10.1 && y < -8.9)) s = Daug(a.zymuo, 0.92 + 0.08 * std::cos(x));
+  } else {
+    // A dark chevron on the front plate, pointing ahead, and two headlights.
+    if (std::min(Atkarpa(x, y, -4.2, 6.5, 0, 9.3), Atkarpa(x, y, 0, 9.3, 4.2, 6.5)) < 0.9) s = a.zymuo;
+    if (Ratas(x, y, -5.2, 9.8, 0.75) < 0 || Ratas(x, y, 5.2, 9.8, 0.75) < 0) s = SpalvaRgb(0.95f, 0.9f, 0.6f);
+  }
+  s.a = 1;
+  return s;
 }
 
 Spalva Bokstelis(double x, double y, const ArmijosSpalvos& a) {
@@ -237,24 +278,31 @@ Spalva Bokstelis(double x, double y, const ArmijosSpalvos& a) {
       rez.a = 1;
     }
   }
-  const double db = std::min(Ratas(x, y, 0, -7.4, 5.9), Dezes(x, y, 0, -6.2, 5.4, 4.4, 2.2));
-  if (db < 0) {
-    if (db > -0.5) return kKontura;
-    const double nx = x / 6.0, ny = (y + 7) / 6.0;
-    Spalva s = Daug(a.pagrindine, 1.08 + 0.28 * (-nx + ny) * 0.7071);
-    s = Apvadas(s, -db, 1.4, nx, ny);
-    // Commander's hatch.
-    const double dl = Ratas(x, y, -2.0, -9.0, 1.8);
-    if (dl < 0) s = (dl > -0.45) ? Daug(a.pagrindine, 0.5) : Daug(a.pagrindine, 0.95 + 0.2 * (y + 9.0) / 1.8);
-    // The army's flag.
-    if (x > 1.6 && x < 4.6 && y > -12.2 && y < -8.6) {
-      const int juosta = std::clamp(static_cast<int>((-8.6 - y) / 1.2), 0, 2);
-      s = a.zenklas[juosta];
-    }
-    s.a = 1;
-    return s;
+  auto Kunas = [&](double px, double py) {
+    return a.kampuotas ? Kampuota(px, py, -7.2, 5.7, 5.6, 3.4, 2.0)
+                       : std::min(Ratas(px, py, 0, -7.4, 5.9), Dezes(px, py, 0, -6.2, 5.4, 4.4, 2.2));
+  };
+  const double db = Kunas(x, y);
+  if (db >= 0) return rez;
+  if (db > -0.5) return kKontura;
+  double nx = 0, ny = 0;
+  Normale(Kunas, x, y, nx, ny);
+  // The round turret is a dome lit from the upper left; the angular one has a flat roof.
+  Spalva s = a.kampuotas ? a.pagrindine : Daug(a.pagrindine, 1.08 + 0.28 * (-x / 6.0 + (y + 7) / 6.0) * 0.7071);
+  s = Apvadas(s, -db, 1.4, nx, ny);
+  // Commander's hatch.
+  const double lx = a.kampuotas ? -2.2 : -2.0, ly = a.kampuotas ? -9.4 : -9.0, lr = a.kampuotas ? 1.6 : 1.8;
+  const double dl = Ratas(x, y, lx, ly, lr);
+  if (dl < 0) s = (dl > -0.45) ? Daug(a.pagrindine, 0.5) : Daug(a.pagrindine, 0.95 + 0.2 * (y - ly) / lr);
+  // A pale band across the angular turret's front.
+  if (a.kampuotas && y > -5.4 && y < -4.1) s = Daug(a.zymuo, 0.95);
+  // The army's flag.
+  if (x > 1.4 && x < 4.2 && y > -11.8 && y < -8.6) {
+    const int juosta = std::clamp(static_cast<int>((-8.6 - y) / (3.2 / 3)), 0, 2);
+    s = a.zenklas[juosta];
   }
-  return rez;
+  s.a = 1;
+  return s;
 }
 
 Spalva Sviedinys(double x, double y) {
@@ -290,6 +338,8 @@ void PiestiTanka(KDrobe& d, const KSritis& sr, double cx, double cy, double m, d
     };
     sp.pagrindine = Apdegti(sp.pagrindine);
     sp.vamzdis = Apdegti(sp.vamzdis);
+    sp.vikse = Apdegti(sp.vikse);
+    sp.zymuo = Apdegti(sp.zymuo);
     for (Spalva& z : sp.zenklas) z = Apdegti(z);
   }
   const double spindulys = 24 * m;

@@ -5,10 +5,17 @@
 
 #include "KDrobe.h"
 
+// How an army looks. The two armies differ in lightness and in shape, not only in hue,
+// so that a player without colour vision (or on a grey screen) tells them apart: a
+// light army with rounded hulls, track skirts and a dark chevron, and a dark army with
+// angular hulls, bare tracks and pale bands.
 struct ArmijosSpalvos {
   Spalva pagrindine;  // hull and turret
   Spalva vamzdis;     // gun metal
+  Spalva vikse;       // tracks
+  Spalva zymuo;       // the army's marking on hull and turret
   Spalva zenklas[3];  // the flag on the turret, top to bottom
+  bool kampuotas;     // angular hull and turret with bare tracks, else rounded with skirts
 };
 
 ArmijosSpalvos LietuvosSpalvos();

@@ -1,6 +1,8 @@
-// The F3 test shot through the real start-up with OpenAL Soft's null backend.
+// The program's sound through the real start-up on OpenAL Soft's null backend: the F3 test
+// shot, and the music fed in every frame.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 
 #include "app/Globalai.h"
@@ -33,5 +35,37 @@ TEST(ProgramSound, F3PlaysTheShotOncePerPress) {
   EXPECT_EQ(busena, AL_PLAYING);
   ASSERT_TRUE(TestaiKlavisas(langas.langas, "F3", false));
   Kadras();
+  Uzdaryti();
+}
+
+TEST(ProgramSound, EveryFrameFeedsTheMusic) {
+  setenv("ALSOFT_DRIVERS", "null", 1);
+  TestaiBeEkrano();
+  TestaiIrasytiPranesimus(true);
+  ASSERT_TRUE(Paleisti());
+  ASSERT_TRUE(muzika.atidaryta);
+  const ALuint s = muzika.saltinis;
+  // Each frame's refill puts the source back at the music's place, the origin.
+  alSource3f(s, AL_POSITION, 5, 6, 7);
+  Kadras();
+  ALfloat p[3] = {1, 1, 1};
+  alGetSource3f(s, AL_POSITION, &p[0], &p[1], &p[2]);
+  EXPECT_EQ(p[0], 0.0f);
+  EXPECT_EQ(p[1], 0.0f);
+  EXPECT_EQ(p[2], 0.0f);
+  // The null device plays in real time: frames run until a buffer has been heard;
+  // the frame that finds it takes it off the queue and queues it again, refilled.
+  bool paimtas = false;
+  const auto iki = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!paimtas && std::chrono::steady_clock::now() < iki) {
+    ALint pries = 0, po = 0, eileje = 0;
+    alGetSourcei(s, AL_BUFFERS_PROCESSED, &pries);
+    Kadras();
+    alGetSourcei(s, AL_BUFFERS_PROCESSED, &po);
+    alGetSourcei(s, AL_BUFFERS_QUEUED, &eileje);
+    ASSERT_EQ(eileje, 4);
+    paimtas = pries > 0 && po < pries;
+  }
+  EXPECT_TRUE(paimtas) << "no played buffer was refilled within 20 s";
   Uzdaryti();
 }

@@ -149,6 +149,41 @@ TEST_F(MusicOnLoopback, PlaysOnAfterALongStall) {
   EXPECT_EQ(po, Skirtumas(isvestis, pries, tikimasi, keturi, po));
 }
 
+// However many buffers have been played, one frame takes exactly one off the queue
+// and refills it: the queue stays four long and catches up one buffer a frame.
+TEST_F(MusicOnLoopback, OneBufferIsRefilledPerFrame) {
+  Paruosti("4 sine 200:2000 sine 300:900", true);
+  const int buferis = static_cast<int>(GABALAS / 4);  // stereo 16-bit sample frames per buffer
+  auto Apdoroti = [&] {
+    ALint n = -1;
+    alGetSourcei(muzika.saltinis, AL_BUFFERS_PROCESSED, &n);
+    return n;
+  };
+  auto Eileje = [&] {
+    ALint n = -1;
+    alGetSourcei(muzika.saltinis, AL_BUFFERS_QUEUED, &n);
+    return n;
+  };
+  muzika.Groti();
+  kilpa.Generuoti(buferis + 100, isvestis);
+  ASSERT_EQ(1, Apdoroti());
+  muzika.Atnaujinti();
+  EXPECT_EQ(0, Apdoroti());  // a single played buffer is refilled at once
+  EXPECT_EQ(4, Eileje());
+  kilpa.Generuoti(3 * buferis, isvestis);
+  ASSERT_EQ(3, Apdoroti());
+  ASSERT_EQ(AL_PLAYING, Busena());
+  for (int likoApdorotu : {2, 1, 0}) {
+    muzika.Atnaujinti();
+    EXPECT_EQ(likoApdorotu, Apdoroti());
+    EXPECT_EQ(4, Eileje());
+  }
+  // The refills carried on where the track was: every chunk heard in order.
+  kilpa.Generuoti(buferis, isvestis);
+  auto tikimasi = Tikimasi(6, true);
+  EXPECT_EQ(isvestis.size(), Skirtumas(isvestis, 0, tikimasi, 0, isvestis.size()));
+}
+
 TEST_F(MusicOnLoopback, ShortTrackLoops) {
   Paruosti("0.3 sine 300:600 sine 500", true);
   ASSERT_LT(pcm.size(), GABALAS);

@@ -116,6 +116,44 @@ TEST_F(ComputerControl, LaterLookOverridesTheTargetAngle) {
   EXPECT_EQ(t.tikslinisKampas, 90);
 }
 
+TEST_F(ComputerControl, OfEnemiesLeftAndRightTheRightOneWins) {
+  // Looks run left, right, down, up: the later right-hand sighting stands.
+  Uzmurinti();
+  KTankas& t = Z(0);
+  Perkelti(t, 10, 7);
+  Lang(9, 7) = Lang(11, 7) = 0;
+  Perkelti(P(0), 8, 7);
+  Perkelti(P(1), 12, 7);
+  t.uztaisymas = 5;
+  t.bokstelioKampas = 180;  // far from both, so no shot clears the sighting
+  t.KompiuterioZingsnis();
+  EXPECT_TRUE(t.priesasMatomas);
+  EXPECT_EQ(t.tikslinisKampas, 270);
+}
+
+TEST_F(ComputerControl, AnEmptyLineToTheEdgeShowsNoEnemy) {
+  // Alone on an empty field every look runs to the edge over ground: the last cell
+  // read is empty, which is no enemy, whichever army the tank belongs to.
+  for (bool zaidejo : {true, false}) {
+    SetUp();
+    KTankas& t = zaidejo ? Z(2) : P(7);
+    PaliktiTik(zaidejo ? std::initializer_list<int>{2} : std::initializer_list<int>{},
+               zaidejo ? std::initializer_list<int>{} : std::initializer_list<int>{7});
+    Perkelti(t, 9, 6);
+    t.uztaisymas = 5;
+    t.bokstelioKampas = 30;
+    t.tikslinisKampas = 123;
+    laikmatis.KadroLaikas = 1.0f / 60;
+    t.KompiuterioZingsnis();
+    EXPECT_FALSE(t.priesasMatomas) << (zaidejo ? "player's army" : "enemy army");
+    EXPECT_EQ(t.matomasLangelis, 0);
+    EXPECT_EQ(t.tikslinisKampas, 123);
+    EXPECT_EQ(t.bokstelioKampas, 30);  // nothing to turn towards: it drives on instead
+    EXPECT_TRUE(t.juda);
+    EXPECT_FALSE(t.sovinysSkrenda);
+  }
+}
+
 TEST_F(ComputerControl, DoesNotLookUntilReloaded) {
   Uzmurinti();
   KTankas& t = Z(0);
@@ -268,6 +306,27 @@ TEST_F(ComputerControl, WandersStraightUntilBlocked) {
   EXPECT_FALSE(t.sovinysSkrenda);
 }
 
+TEST_F(ComputerControl, ABlockedTankTurnsAndDrivesOffInTheSameFrame) {
+  // Blocked ahead with the three other ways open: whichever new direction is drawn,
+  // the step into it begins in the frame the tank was blocked.
+  for (unsigned seklai : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+    SetUp();
+    std::srand(seklai);
+    Uzmurinti();
+    KTankas& t = Z(1);
+    Perkelti(t, 10, 7);
+    Lang(9, 7) = Lang(11, 7) = Lang(10, 6) = 0;  // (10, 8) above stays a wall
+    t.kryptis = t.judejimoKryptis = 0;
+    t.uztaisymas = 0;
+    t.KompiuterioZingsnis();
+    ASSERT_TRUE(t.juda) << "seed " << seklai;
+    EXPECT_NE(t.judejimoKryptis, 0);
+    const int dc[4] = {0, -1, 0, 1}, dr[4] = {1, 0, -1, 0};
+    EXPECT_EQ(t.tikslinisStulpelis, 10 + dc[t.judejimoKryptis]);
+    EXPECT_EQ(t.tikslineEilute, 7 + dr[t.judejimoKryptis]);
+  }
+}
+
 TEST_F(ComputerControl, BoxedInTankStaysPut) {
   std::srand(9);
   Uzmurinti();
@@ -323,6 +382,24 @@ TEST_F(ComputerControl, AfterFortySecondsFiresWhenTheHullAxisEndsAtAWall) {
     }
     EXPECT_FALSE(t.juda);
   }
+}
+
+TEST_F(ComputerControl, NoWallShotWhenTheHullAxisEndsAtAnEmptyEdge) {
+  // The hull-axis look runs over ground to the grid's edge: no wall, no shot, in
+  // every facing and for both armies.
+  for (int kryptis = 0; kryptis < 4; ++kryptis)
+    for (bool zaidejo : {true, false}) {
+      SetUp();
+      KTankas& t = zaidejo ? Z(2) : P(7);
+      PaliktiTik(zaidejo ? std::initializer_list<int>{2} : std::initializer_list<int>{},
+                 zaidejo ? std::initializer_list<int>{} : std::initializer_list<int>{7});
+      Perkelti(t, 9, 6);
+      t.kryptis = t.judejimoKryptis = kryptis;
+      t.uztaisymas = 45;
+      t.KompiuterioZingsnis();
+      EXPECT_EQ(t.matomasLangelis, 0) << kryptis;
+      EXPECT_FALSE(t.sovinysSkrenda) << "facing " << kryptis << (zaidejo ? ", player's army" : ", enemy army");
+    }
 }
 
 TEST_F(ComputerControl, WallShotOnlyAfterFortySecondsAndWithNoShellInFlight) {

@@ -294,21 +294,102 @@ TEST_F(Battle, JoystickDrivesTurnsFiresAndSwitches) {
   Kadras();
   EXPECT_EQ(u.tikslineEilute, 5);
   v.asys[1] = 0;
-  // Button 0 or button 6 held fires.
-  for (int mygtukas : {0, 6}) {
-    u.sovinysSkrenda = false;
-    u.uztaisymas = 5;
-    v.mygtukai[0] = v.mygtukai[6] = KLAVISAS_ATLEISTAS;
-    v.mygtukai[mygtukas] = KLAVISAS_LAIKOMAS;
-    Kadras();
-    EXPECT_TRUE(u.sovinysSkrenda) << mygtukas;
-  }
-  v.mygtukai[6] = KLAVISAS_PAKELTAS;  // released: no shot
-  u.sovinysSkrenda = false;
-  u.uztaisymas = 5;
-  Kadras();
-  EXPECT_FALSE(u.sovinysSkrenda);
+  // Button 0 or button 6 down (pressed in this frame or held) fires; up or released
+  // in this frame does not.
+  for (int mygtukas : {0, 6})
+    for (uint8_t b : {KLAVISAS_NUSPAUSTAS, KLAVISAS_LAIKOMAS, KLAVISAS_PAKELTAS, KLAVISAS_ATLEISTAS}) {
+      u.sovinysSkrenda = false;
+      u.uztaisymas = 5;
+      v.mygtukai[0] = v.mygtukai[6] = KLAVISAS_ATLEISTAS;
+      v.mygtukai[mygtukas] = b;
+      Kadras();
+      EXPECT_EQ(u.sovinysSkrenda, b > KLAVISAS_PAKELTAS) << "button " << mygtukas << " state " << int(b);
+    }
   dabartineVairalazde = nullptr;
+}
+
+TEST_F(Battle, StickDrivesPastHalfWayOnEachAxisAndNotAtIt) {
+  // Strictly beyond 0.5 the stick is an arrow held: X left and right, Y down (+) and up (-).
+  struct {
+    float x, y;
+    int dc, dr;  // 0, 0: no step
+  } atvejai[] = {
+      {0, 0, 0, 0},        {0.5f, 0, 0, 0},      {-0.5f, 0, 0, 0},    {0, 0.5f, 0, 0},
+      {0, -0.5f, 0, 0},    {0.51f, 0, 1, 0},     {-0.51f, 0, -1, 0},  {0, 0.51f, 0, -1},
+      {0, -0.51f, 0, 1},   {0.49f, -0.49f, 0, 0},
+  };
+  for (const auto& a : atvejai) {
+    SetUp();
+    Uzmurinti();
+    KVairalazde v;
+    v.asys[0] = a.x;
+    v.asys[1] = a.y;
+    dabartineVairalazde = &v;
+    KTankas& t = *dabartinisTankas;
+    Perkelti(t, 6, 6);
+    Lang(5, 6) = Lang(7, 6) = Lang(6, 5) = Lang(6, 7) = 0;
+    Kadras();
+    EXPECT_EQ(t.juda, a.dc != 0 || a.dr != 0) << a.x << "," << a.y;
+    EXPECT_EQ(t.tikslinisStulpelis, 6 + a.dc) << a.x << "," << a.y;
+    EXPECT_EQ(t.tikslineEilute, 6 + a.dr) << a.x << "," << a.y;
+    dabartineVairalazde = nullptr;
+  }
+}
+
+TEST_F(Battle, ThePlayersArmyMovesFirst) {
+  // A computer tank of each army heads for the same free cell in the same frame: the
+  // player's army is updated first, so its tank takes the cell.
+  Uzmurinti();
+  KTankas& musu = Z(1);
+  KTankas& ju = P(0);
+  Perkelti(musu, 5, 5);
+  Perkelti(ju, 7, 5);
+  Lang(6, 5) = 0;
+  musu.judejimoKryptis = 3;
+  ju.judejimoKryptis = 1;
+  Kadras();
+  EXPECT_EQ(Lang(6, 5), musu.numeris);
+  EXPECT_TRUE(musu.juda);
+  EXPECT_FALSE(ju.juda);
+}
+
+TEST_F(Battle, ThePlayersShellsAreTestedFirst) {
+  // Two shells over one wall in the same frame: the player's army's shell breaks it and
+  // ends; the enemy's, tested after, finds ground and flies on.
+  Uzmurinti();
+  KTankas& musu = Z(1);
+  KTankas& ju = P(0);
+  const KVektorius centras = Centras(6, 8);
+  ASSERT_EQ(Lang(6, 8), -1);
+  for (KTankas* t : {&musu, &ju}) {
+    t->sovinysSkrenda = true;
+    t->sovinioKampas = 0;
+    t->sovinys = centras;
+  }
+  Kadras();
+  EXPECT_EQ(Lang(6, 8), 0);
+  EXPECT_FALSE(musu.sovinysSkrenda);
+  EXPECT_TRUE(ju.sovinysSkrenda);
+}
+
+TEST_F(Battle, EnemyShellsHitInTheFrameToo) {
+  // An enemy shell over a wall breaks it; one over a player's tank damages it.
+  Uzmurinti();
+  KTankas& ju = P(0);
+  KTankas& ju2 = P(1);
+  KTankas& musu = Z(3);
+  Perkelti(musu, 12, 4);
+  ju.sovinysSkrenda = true;
+  ju.sovinioKampas = 0;
+  ju.sovinys = Centras(6, 8);
+  ju2.sovinysSkrenda = true;
+  ju2.sovinioKampas = 0;
+  ju2.sovinys = musu.pozicija;
+  Kadras();
+  EXPECT_EQ(Lang(6, 8), 0);
+  EXPECT_FALSE(ju.sovinysSkrenda);
+  EXPECT_EQ(musu.gyvybes, 2);
+  EXPECT_FALSE(ju2.sovinysSkrenda);
 }
 
 TEST_F(Battle, NewBattleFromTheMenu) {

@@ -150,6 +150,45 @@ TEST_F(BattleDrawing, TankIsDrawnFromItsSheetRanges) {
   EXPECT_TRUE(Artima(Zemelapyje(b.x + 18, b.y), PILKA));
 }
 
+TEST_F(BattleDrawing, HullIsDrawnTowardsItsFacing) {
+  // A sheet whose hull picture has its front half (upper texture rows) yellow and its
+  // back half red: the yellow half must point the way the tank faces, 0 up, 1 left,
+  // 2 down, 3 right (counter-clockwise by 90 degrees a step).
+  static const GLuint lapas = [] {
+    const int plotis = 200;
+    std::vector<unsigned char> taskai(static_cast<size_t>(plotis) * 4 * 4);
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < plotis; ++x) {
+        Spalva s = x < 89 ? (y >= 2 ? GELTONA : RAUDONA) : (x < 142 ? ZALIA : MELYNA);
+        for (int k = 0; k < 4; ++k) taskai[(static_cast<size_t>(y) * plotis + x) * 4 + k] = s[k];
+      }
+    GLuint vardas = 0;
+    glGenTextures(1, &vardas);
+    glBindTexture(GL_TEXTURE_2D, vardas);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, plotis, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, taskai.data());
+    return vardas;
+  }();
+  PaliktiTik({0}, {});
+  KTankas& t = Z(0);
+  Perkelti(t, 6, 6);
+  t.tekstura = lapas;
+  t.bokstelioKampas = 0;  // the turret covers |x| < 7 only; the points below lie beside it
+  struct {
+    int kryptis;
+    float priekisX, priekisY, galasX, galasY;
+  } atvejai[] = {{0, 9, 9, 9, -9}, {1, -9, 9, 9, 9}, {2, 9, -9, 9, 9}, {3, 9, 9, -9, 9}};
+  for (const auto& a : atvejai) {
+    t.kryptis = t.judejimoKryptis = a.kryptis;
+    PiestiKadra();
+    const Spalva priekis = Zemelapyje(t.pozicija.x + a.priekisX, t.pozicija.y + a.priekisY);
+    const Spalva galas = Zemelapyje(t.pozicija.x + a.galasX, t.pozicija.y + a.galasY);
+    EXPECT_TRUE(Artima(priekis, GELTONA)) << "facing " << a.kryptis << ", front " << Tekstas(priekis);
+    EXPECT_TRUE(Artima(galas, RAUDONA)) << "facing " << a.kryptis << ", back " << Tekstas(galas);
+  }
+}
+
 TEST_F(BattleDrawing, ShellIsDrawnAlongItsAngle) {
   PaliktiTik({0}, {});
   KTankas& t = Z(0);

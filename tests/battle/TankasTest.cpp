@@ -131,6 +131,27 @@ TEST_F(Tank, StepTakes0625SecondsWithoutOvershooting) {
   }
 }
 
+TEST_F(Tank, ArrivalWithinTheMarginLandsOnTheCentreSoStepsDoNotDrift) {
+  // One frame covers all but 0.05 pixels of the step: that is close enough to arrive,
+  // and the tank must then stand exactly on the centre, step after step.
+  laikmatis.KadroLaikas = (L - 0.05f) / 60;
+  KTankas& t = Z(2);  // column 10, row 0
+  t.kompiuteris = false;
+  Perkelti(t, 2, 6);
+  for (int c = 3; c <= 12; ++c) {
+    Lang(c, 6) = 0;
+    ASSERT_TRUE(t.Desinen());
+    t.Atnaujinti();
+    ASSERT_FALSE(t.juda) << c;
+    EXPECT_EQ(t.stulpelis, c);
+    EXPECT_EQ(t.pozicija.x, Centras(c, 6).x) << c;
+    EXPECT_EQ(t.pozicija.y, Centras(c, 6).y) << c;
+  }
+  ASSERT_TRUE(t.Zemyn());
+  t.Atnaujinti();
+  EXPECT_EQ(t.pozicija.y, Centras(12, 5).y);
+}
+
 TEST_F(Tank, StepsInEveryDirection) {
   struct {
     bool (KTankas::*zingsnis)();
@@ -266,6 +287,58 @@ TEST_F(Tank, FiresOnlyWhenReloaded) {
   Pasalinti(m);
   m.Sauti();
   EXPECT_FALSE(m.sovinysSkrenda);
+}
+
+TEST_F(Tank, ShellStartsAheadOfTheCentreAlongTheTurret) {
+  // Frame time x 60 along (-sin a, cos a): 0.02 s gives 1.2 pixels.
+  struct {
+    float kampas, dx, dy;
+  } atvejai[] = {{0, 0, 1.2f}, {90, -1.2f, 0}, {180, 0, -1.2f}, {270, 1.2f, 0}};
+  laikmatis.KadroLaikas = 0.02f;
+  for (const auto& a : atvejai) {
+    KTankas& t = Z(2);
+    Perkelti(t, 10, 7);
+    t.kompiuteris = false;
+    t.sovinysSkrenda = false;
+    t.suvis.groja = false;
+    t.uztaisymas = 5;
+    t.bokstelioKampas = a.kampas;
+    t.Sauti();
+    ASSERT_TRUE(t.sovinysSkrenda);
+    EXPECT_NEAR(t.sovinys.x - t.pozicija.x, a.dx, 1e-4f) << a.kampas;
+    EXPECT_NEAR(t.sovinys.y - t.pozicija.y, a.dy, 1e-4f) << a.kampas;
+    // Every shot is heard; a refused one is not.
+    EXPECT_TRUE(t.suvis.groja) << a.kampas;
+    t.suvis.groja = false;
+    t.Sauti();
+    EXPECT_FALSE(t.suvis.groja) << "a second shell while the first flies";
+  }
+}
+
+TEST_F(Tank, ShellEndsJustPastEachSideOf800By600) {
+  // 1/240 s moves a shell one pixel. Strictly beyond 0 or 800 (x), 0 or 600 (y) it
+  // ends; on the line itself it flies on.
+  struct {
+    float kampas, x, y;
+    bool skrenda;
+    const char* kas;
+  } atvejai[] = {
+      {90, 0.5f, 300, false, "left"},     {90, 1.5f, 300, true, "left, still in"},
+      {270, 799.5f, 300, false, "right"}, {270, 798.5f, 300, true, "right, still in"},
+      {180, 300, 0.5f, false, "bottom"},  {180, 300, 1.5f, true, "bottom, still in"},
+      {0, 300, 599.5f, false, "top"},     {0, 300, 598.5f, true, "top, still in"},
+  };
+  laikmatis.KadroLaikas = 1.0f / 240;
+  for (const auto& a : atvejai) {
+    KTankas& t = Z(2);
+    t.kompiuteris = false;
+    t.sovinysSkrenda = true;
+    t.sovinioKampas = a.kampas;
+    t.sovinys = KVektorius(a.x, a.y, 0);
+    t.Atnaujinti();
+    EXPECT_EQ(t.sovinysSkrenda, a.skrenda) << a.kas << ": " << t.sovinys.x << "," << t.sovinys.y;
+    EXPECT_NEAR(Atstumas(t.sovinys, KVektorius(a.x, a.y, 0)), 1, 1e-3f) << a.kas;
+  }
 }
 
 TEST_F(Tank, ShellFliesAlongItsAngle) {

@@ -45,21 +45,48 @@ prepare() {
 start_game() {
   (cd "$WORK" && exec "$TANKAI" > "$WORK/game.log" 2>&1) &
   PID=$!
-  WID=$(wait_window "$PID") || { log "FAIL: no game window"; cat "$WORK/game.log"; exit 1; }
+  WID=$(wait_window "$PID") || {
+    log "FAIL: no game window; the game $(ps -o stat=,wchan= -p "$PID" 2>/dev/null || echo "has exited");" \
+      "windows of the display: $(xdotool search --name '' 2>/dev/null | wc -l)"
+    cat "$WORK/game.log"
+    exit 1
+  }
   log "window $WID, pid $PID"
 }
 
-# A keystroke as a person makes it: down for a few frames, then up. (Down and up within
-# one frame would reach the game only as a release.)
-key() {
-  local k
-  for k in "$@"; do xdotool keydown "$k"; sleep 0.06; xdotool keyup "$k"; sleep 0.03; done
-}
+key() { press "$@"; }
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
 
-shot() {  # shot <name>: screenshot of the game window into $SHOTS/<name>.png
-  import -window "$WID" "png:$SHOTS/$1.png" 2>/dev/null
-  echo "$SHOTS/$1.png"
+# Takes shots of the window until a check of the shot holds, and prints the last
+# shot's path; status 1 when the check has not held within the time.
+# The check gets the shot's path as its last argument.
+shot_until() {  # shot_until <name> <seconds> <check> [args...]
+  local name=$1 secs=$2 path end
+  shift 2
+  end=$(($(date +%s%N) + secs * 1000000000))
+  while :; do
+    path=$(shot "$name")
+    if "$@" "$path"; then echo "$path"; return 0; fi
+    if [ "$(date +%s%N)" -ge "$end" ]; then echo "$path"; return 1; fi
+    sleep 0.05
+  done
+}
+
+# Checks on a shot for shot_until; the shot comes last.
+bright_over() { [ "$(brightness "$6" "$2" "$3" "$4" "$5")" -gt "$1" ]; }     # <min> x y w h
+dark_under() { [ "$(brightness "$6" "$2" "$3" "$4" "$5")" -lt "$1" ]; }      # <max> x y w h
+gold_over() { [ "$(gold "$6" "$2" "$3" "$4" "$5")" -gt "$1" ]; }             # <min> x y w h
+gold_under() { [ "$(gold "$6" "$2" "$3" "$4" "$5")" -lt "$1" ]; }            # <max> x y w h
+changed_over() { [ "$(changed "$1" "$7" "$3" "$4" "$5" "$6")" -gt "$2" ]; }  # <ref> <min> x y w h
+# The menu: the sides of the intro and of the help are black, the menu's outcome
+# picture fills the right half.
+menu_shown() { dark_under 20 0 0 20 600 "$1" && bright_over 60 420 20 360 560 "$1"; }
+
+# Shots are kept as bitmaps: compressing a PNG takes over a second on a busy machine,
+# long enough to miss what a shot is for.
+shot() {  # shot <name>: screenshot of the game window into $SHOTS/<name>.bmp
+  import -window "$WID" "bmp:$SHOTS/$1.bmp" 2>/dev/null
+  echo "$SHOTS/$1.bmp"
 }
 
 # Mean colour of a region in window pixels (origin top-left): "R G B", 0..255.
@@ -74,9 +101,9 @@ brightness() { mean "$@" | awk '{print $1+$2+$3}'; }
 # Number of pixels that differ (beyond a small fuzz) between two shots in a region.
 changed() {  # changed <a.png> <b.png> <x> <y> <w> <h>
   local g="${5}x${6}+${3}+${4}"
-  convert "$1" -crop "$g" +repage "$WORK/cmp_a.png"
-  convert "$2" -crop "$g" +repage "$WORK/cmp_b.png"
-  compare -metric AE -fuzz 8% "$WORK/cmp_a.png" "$WORK/cmp_b.png" null: 2>&1 | awk '{print int($1)}'
+  convert "$1" -crop "$g" +repage "$WORK/cmp_a.miff"
+  convert "$2" -crop "$g" +repage "$WORK/cmp_b.miff"
+  compare -metric AE -fuzz 8% "$WORK/cmp_a.miff" "$WORK/cmp_b.miff" null: 2>&1 | awk '{print int($1)}'
 }
 
 # Pixels of the marker's golden glow in a region: bright, warm, more red than blue.
@@ -114,15 +141,19 @@ finish() {
 # A short game: past the intro, a battle with a move, a turn, a shot and a tank switch,
 # back to the menu, and the quit item. Checks that the frames keep coming and the exit.
 play_and_quit() {
-  sleep 0.5
   local a b
-  a=$(shot play_intro)
-  key space; sleep 0.3
-  key Return; sleep 0.8
-  b=$(shot play_battle)
-  ok $([ "$(changed "$a" "$b" 0 0 800 600)" -gt 1000 ]; echo $?) "the game draws and answers the keys"
+  # The intro's first frame: the window's own first picture may come later on a busy machine.
+  a=$(shot_until play_intro 10 bright_over 60 250 150 300 300)
+  key space
+  shot_until play_menu 10 menu_shown >/dev/null
+  key Return
+  b=$(shot_until play_battle 10 changed_over "$a" 1000 0 0 800 600)
+  ok $? "the game draws and answers the keys"
   hold Up 0.7; hold a 0.3; key space; sleep 0.3; key s; sleep 0.3
-  key Escape; sleep 0.3
-  key Down; sleep 0.1; key Down; sleep 0.1; key Return
+  key Escape
+  # Every step waits for the frame that shows it, so no key is sent into a state that
+  # has not come yet.
+  shot_until play_menu 10 menu_shown >/dev/null
+  key Down Down Return
   expect_exit 0 10
 }

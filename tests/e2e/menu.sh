@@ -17,12 +17,12 @@ selected() {  # selected <shot> <index>: the item's band is redder than the othe
     exit !(s > o1 + 20 && s > o2 + 20) }'
 }
 
+selected_in() { selected "$2" "$1" > /dev/null; }  # for shot_until: <index> <shot>
+
 prepare
 start_game
-sleep 0.1
 early=$(shot intro_early)
-sleep 0.9
-full=$(shot intro)
+full=$(shot_until intro 10 bright_over 60 250 150 300 300)
 e=$(brightness "$early" 250 150 300 300)
 f=$(brightness "$full" 250 150 300 300)
 log "intro centre brightness: $e early, $f at full"
@@ -30,8 +30,7 @@ ok $([ "$f" -gt 60 ] && [ "$f" -gt "$e" ]; echo $?) "intro picture fades in"
 ok $([ "$(brightness "$full" 0 0 150 600)" -lt 20 ]; echo $?) "intro leaves the sides black"
 
 key space
-sleep 0.4
-menu=$(shot menu)
+menu=$(shot_until menu 10 menu_shown)
 selected "$menu" 0; ok $? "menu opens with the first item red"
 # The right half shows the first of the three outcome pictures side by side in
 # meniuPav.tga (s 0..0.34, 0.34..0.7, 0.7..1): its mean colour is the nearest.
@@ -47,26 +46,34 @@ log "outcome picture distances: $d0 $d1 $d2"
 ok $([ "$(brightness "$menu" 420 20 360 560)" -gt 60 ] && awk -v a="$d0" -v b="$d1" -v c="$d2" 'BEGIN { exit !(a < b && a < c) }'; echo $?) \
   "the first outcome picture on the right half"
 
-key Down; sleep 0.15; key Down; sleep 0.15; key Up; sleep 0.3
-moved=$(shot menu_moved)
+# Each key once its effect is on the screen.
+key Down; shot_until menu_down 10 selected_in 1 >/dev/null
+key Down; shot_until menu_down2 10 selected_in 2 >/dev/null
+key Up
+moved=$(shot_until menu_moved 10 selected_in 1)
 selected "$moved" 1; ok $? "Down, Down, Up selects the second item"
-key Up; sleep 0.2; key Down; sleep 0.3
-selected "$(shot menu_second)" 1; ok $? "Up then Down wraps back to the second item"
+key Up; shot_until menu_up 10 selected_in 0 >/dev/null
+key Down
+selected "$(shot_until menu_second 10 selected_in 1)" 1; ok $? "Up then Down wraps back to the second item"
 
 key Return
-sleep 0.6
-help=$(shot help)
+help=$(shot_until help 10 dark_under 20 0 0 190 600)
+# It fades in for a third of a second: the help counts as shown once two shots agree.
+for i in $(seq 1 40); do
+  next=$(shot "help_$i")
+  [ "$(changed "$help" "$next" 0 0 800 600)" -lt 200 ] && break
+  help=$next
+done
 ok $([ "$(brightness "$help" 250 150 300 300)" -gt 60 ]; echo $?) "help item shows the help picture"
 ok $([ "$(brightness "$help" 0 0 190 600)" -lt 20 ]; echo $?) "the help stands alone: the menu is not drawn"
 sleep 0.5
 ok $([ "$(changed "$help" "$(shot help_later)" 0 0 800 600)" -lt 200 ]; echo $?) "the help stays until Enter"
 key Return
-sleep 0.6
-back=$(shot menu_back)
+back=$(shot_until menu_back 10 menu_shown)
 selected "$back" 1; ok $? "Enter returns to the menu with the help item still selected"
 
-key Down; sleep 0.2
-selected "$(shot menu_quit)" 2; ok $? "third item selected"
+key Down
+selected "$(shot_until menu_quit 10 selected_in 2)" 2; ok $? "third item selected"
 key Return
 expect_exit 0 10
 finish

@@ -3,8 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 printf 'pavad = Tankai\ndydis = 800, 600\n' > "$WORK/settings.cfg"
 start_game
-sleep 1
-s=$(shot intro_plain)
+s=$(shot_until intro_plain 10 bright_over 300 250 150 300 300)
 ok $([ "$(brightness "$s" 250 150 300 300)" -gt 300 ]; echo $?) "the intro's quad is drawn untextured (white)"
 play_and_quit
 finish

@@ -7,8 +7,7 @@ geometry=$(xdotool getwindowgeometry "$WID" | awk '/Geometry/ {print $2}')
 ok $([ "$geometry" = "640x480" ]; echo $?) "default window size ($geometry)"
 name=$(xdotool getwindowname "$WID")
 ok $([ "$name" = "Langas" ]; echo $?) "default title ($name)"
-sleep 1
-s=$(shot small_intro)
+s=$(shot_until small_intro 10 bright_over 60 200 150 240 180)
 # The 400x400 picture in the middle of 800x600 covers 160..480 by 120..360 here.
 ok $([ "$(brightness "$s" 200 150 240 180)" -gt 60 ]; echo $?) "the intro is scaled into the window"
 ok $([ "$(brightness "$s" 0 0 120 480)" -lt 20 ]; echo $?) "and leaves its sides black"

@@ -182,6 +182,41 @@ TEST(KBmp, ShortFileIsPaddedWithZeros) {
   h.Atlaisvinti();
 }
 
+// A header may claim up to 16 MiB of pixels beyond what the file holds; the fuzz harness
+// skips such inputs for speed, so the limit is held here on either side.
+TEST(KBmp, HeaderMayClaimSixteenMibMoreThanTheFileHoldsAndNoMore) {
+  LaikinasAplankas aplankas;
+  Bitmapas b;
+  b.plotis = 2048;
+  b.aukstis = -2048;  // top row first: the flip runs over the whole padded buffer too
+  b.bpp = 32;
+  b.pikseliai = {7, 7, 7, 7};
+  aplankas.Rasyti("limit.bmp", b.Failas());
+  KBmp k;
+  ASSERT_EQ(vaizdai::Klaida(k, aplankas.Kelias("limit.bmp")), "");
+  ASSERT_EQ(k.dydis, 2048 * 2048 * 4);
+  // The four bytes held are the top row's first pixel, which GL takes last.
+  EXPECT_EQ(k.pikseliai[k.dydis - 2048 * 4], 7);
+  EXPECT_EQ(k.pikseliai[0], 0);
+  EXPECT_EQ(k.pikseliai[k.dydis - 1], 0);
+  k.Atlaisvinti();
+
+  // One row more than the limit, even with the pixels the file does hold.
+  b.aukstis = -2049;
+  b.pikseliai = Baitai(2048 * 4 - 4, 1);
+  aplankas.Rasyti("over.bmp", b.Failas());
+  KBmp o;
+  EXPECT_EQ(vaizdai::Klaida(o, aplankas.Kelias("over.bmp")), "netinkami matmenys");
+  EXPECT_EQ(o.pikseliai, nullptr);
+  // The same with the last four bytes present is exactly at the limit again.
+  b.pikseliai = Baitai(2048 * 4, 1);
+  aplankas.Rasyti("at.bmp", b.Failas());
+  KBmp a;
+  ASSERT_EQ(vaizdai::Klaida(a, aplankas.Kelias("at.bmp")), "");
+  EXPECT_EQ(a.aukstis, 2049);
+  a.Atlaisvinti();
+}
+
 TEST(KBmp, PixelsStartAtTheOffsetOrRightAfterTheHeader) {
   const Baitai px = {10, 20, 30, 0, 40, 50, 60, 0};  // 1 x 2 at 24 bits
   struct Atvejis {

@@ -167,6 +167,43 @@ TEST(KTga, ShortFileIsPaddedWithZeros) {
   g.Atlaisvinti();
 }
 
+// A header may claim up to 16 MiB of pixels beyond what the file holds; the fuzz harness
+// skips such inputs for speed, so the limit is held here on either side.
+TEST(KTga, HeaderMayClaimSixteenMibMoreThanTheFileHoldsAndNoMore) {
+  LaikinasAplankas aplankas;
+  aplankas.Rasyti("limit.tga", Antraste(2, 2048, 2048, 32));
+  KTga t;
+  ASSERT_EQ(vaizdai::Klaida(t, aplankas.Kelias("limit.tga")), "");
+  ASSERT_EQ(t.dydis, 2048 * 2048 * 4);
+  EXPECT_EQ(t.pikseliai[t.dydis - 1], 0);
+  t.Atlaisvinti();
+
+  aplankas.Rasyti("over.tga", Su(Antraste(2, 2048, 2049, 32), Baitai(2048 * 4 - 1, 3)));
+  KTga o;
+  EXPECT_EQ(vaizdai::Klaida(o, aplankas.Kelias("over.tga")), "Netinkami matmenys");
+  EXPECT_EQ(o.pikseliai, nullptr);
+
+  // Run-length data may expand to 128 pixels for every two bytes of grey: 255 bytes
+  // stand for 128 x 128 pixels, just what 4100 x 4096 claims beyond the 16 MiB.
+  Baitai paketai(255, 0x80);  // each 0x80 0x80: one pixel of 0x80
+  paketai[0] = 0xFF;  // 128 pixels ...
+  paketai[1] = 5;     // ... of 5
+  aplankas.Rasyti("rle.tga", Su(Antraste(11, 4100, 4096, 8), paketai));
+  KTga r;
+  ASSERT_EQ(vaizdai::Klaida(r, aplankas.Kelias("rle.tga")), "");
+  EXPECT_EQ(r.pikseliai[0], 5);
+  EXPECT_EQ(r.pikseliai[127], 5);
+  EXPECT_EQ(r.pikseliai[128], 0x80);
+  EXPECT_EQ(r.pikseliai[r.dydis - 1], 0);
+  r.Atlaisvinti();
+
+  paketai.pop_back();
+  aplankas.Rasyti("rle-short.tga", Su(Antraste(11, 4100, 4096, 8), paketai));
+  KTga q;
+  EXPECT_EQ(vaizdai::Klaida(q, aplankas.Kelias("rle-short.tga")), "Netinkami matmenys");
+  EXPECT_EQ(q.pikseliai, nullptr);
+}
+
 TEST(KTga, SkipsImageIdAndColourMap) {
   LaikinasAplankas aplankas;
   const Baitai px = {10, 20, 30, 40, 50, 60};

@@ -73,6 +73,25 @@ TEST_F(Joysticks, CountedInOrder) {
   EXPECT_EQ(KVairalazdes::kiekis, 2);
 }
 
+TEST_F(Joysticks, EachJoystickReadsItsOwnDevice) {
+  int a = Prijungti();
+  int b = Prijungti();
+  KVairalazdes::Sukurti();
+  ASSERT_EQ(KVairalazdes::kiekis, 2);
+  ASSERT_TRUE(TestaiVairalazdesAsis(b, 0, Reiksme(65535)));
+  ASSERT_TRUE(TestaiVairalazdesMygtukas(b, 3, true));
+  ASSERT_TRUE(TestaiVairalazdesAsis(a, 1, Reiksme(0)));
+  KVairalazdes::Atnaujinti();
+  const KVairalazde& pirma = KVairalazdes::vairalazdes[0];
+  const KVairalazde& antra = KVairalazdes::vairalazdes[1];
+  EXPECT_FLOAT_EQ(antra.asys[0], 1.0f);
+  EXPECT_EQ(antra.mygtukai[3], 2);  // pressed in this poll
+  EXPECT_FLOAT_EQ(antra.asys[1], 0.0f);
+  EXPECT_FLOAT_EQ(pirma.asys[0], 0.0f);
+  EXPECT_EQ(pirma.mygtukai[3], 0);
+  EXPECT_FLOAT_EQ(pirma.asys[1], -1.0f);
+}
+
 TEST_F(Joysticks, FirstGapEndsTheSearch) {
   for (int i = 0; i < 4; ++i) Prijungti();
   // Ids 0 and 1 answer, id 2 does not; id 3 would.
@@ -172,8 +191,8 @@ TEST_F(Joysticks, MissingAxisIsAlwaysZero) {
   for (int s = 2; s < 8; ++s) EXPECT_EQ(v.asys[s], 0.0f) << s;
 }
 
-TEST_F(Joysticks, NotClampedBeyondTheRange) {
-  // A device whose rest sits off-centre reads beyond 1 on the short side.
+TEST_F(Joysticks, OffCentreRestScalesEachSideToItsOwnEnd) {
+  // A device whose rest sits off-centre still reads -1 and 1 at its two ends.
   int i = Prijungti();
   ASSERT_TRUE(TestaiVairalazdesAsis(i, 3, Reiksme(60000)));
   KVairalazdes::Sukurti();
@@ -183,6 +202,45 @@ TEST_F(Joysticks, NotClampedBeyondTheRange) {
   ASSERT_TRUE(TestaiVairalazdesAsis(i, 3, Reiksme(65535)));
   KVairalazdes::Atnaujinti();
   EXPECT_FLOAT_EQ(KVairalazdes::vairalazdes[0].asys[3], 1.0f);
+}
+
+TEST_F(Joysticks, NotClampedBeyondTheReportedRange) {
+  // Many devices travel past the range their capabilities report. Such a device is
+  // made here by narrowing the reported range of axis X to 16384..49152 around the rest
+  // at 32768: the ends of the travel then read 2 and -2, not 1 and -1.
+  int i = Prijungti();
+  KVairalazdes::Sukurti();
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  v.galimybes.wXmin = 16384;
+  v.galimybes.wXmax = 49152;
+  v.Kalibruoti();
+  const struct {
+    int zalia;
+    float tiketina;
+  } atvejai[] = {{65535, 32767.0f / 16384}, {0, -2.0f}, {49152, 1.0f}, {16384, -1.0f}, {57344, 1.5f}};
+  for (const auto& a : atvejai) {
+    ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(a.zalia)));
+    KVairalazdes::Atnaujinti();
+    EXPECT_FLOAT_EQ(v.asys[0], a.tiketina) << a.zalia;
+  }
+}
+
+TEST_F(Joysticks, EverySixAxesIsNormalised) {
+  // X, Y, Z, R, U, V each in its own slot, each to -1 and 1 on its own.
+  int i = Prijungti(6, 4);
+  // Rest in the middle for all six (a controller's triggers start at their minimum).
+  for (int asis = 0; asis < 6; ++asis) ASSERT_TRUE(TestaiVairalazdesAsis(i, asis, Reiksme(32768)));
+  KVairalazdes::Sukurti();
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  for (int asis = 0; asis < 6; ++asis) {
+    for (int zalia : {65535, 0}) {
+      ASSERT_TRUE(TestaiVairalazdesAsis(i, asis, Reiksme(zalia)));
+      KVairalazdes::Atnaujinti();
+      for (int s = 0; s < 8; ++s)
+        EXPECT_FLOAT_EQ(v.asys[s], s == asis ? (zalia ? 1.0f : -1.0f) : 0.0f) << "axis " << asis << ", slot " << s;
+    }
+    ASSERT_TRUE(TestaiVairalazdesAsis(i, asis, Reiksme(32768)));
+  }
 }
 
 TEST_F(Joysticks, ButtonEdges) {
@@ -218,6 +276,21 @@ TEST_F(Joysticks, InTheF2FrameAButtonIsAlreadyHeld) {
   EXPECT_EQ(zurnalas.Kiek("Kalibruojama (0): 40000 40000"), 1);
   KVairalazdes::Atnaujinti();
   EXPECT_EQ(v.asys[0], 0.0f);  // the new rest position
+}
+
+TEST_F(Joysticks, TheF2FrameStillReadsTheOldRestPosition) {
+  // F2 polls first and calibrates after: in that frame the axes are those of the poll,
+  // normalised against the old rest; from the next poll on they are 0 at the new one.
+  int i = Prijungti();
+  KVairalazdes::Sukurti();
+  KVairalazde& v = KVairalazdes::vairalazdes[0];
+  ASSERT_EQ(v.kalibracija[0].centras, 32768);
+  ASSERT_TRUE(TestaiVairalazdesAsis(i, 0, Reiksme(49152)));
+  KVairalazdes::Kalibruoti();
+  EXPECT_FLOAT_EQ(v.asys[0], 16384.0f / 32767);
+  EXPECT_EQ(v.kalibracija[0].centras, 49152);
+  KVairalazdes::Atnaujinti();
+  EXPECT_EQ(v.asys[0], 0.0f);
 }
 
 TEST_F(Joysticks, FailedPollKeepsTheOldValues) {

@@ -265,6 +265,31 @@ TEST_F(PlatformWindow, TeardownFailuresAreLogged) {
   }
 }
 
+TEST_F(PlatformWindow, PixelFormatAsksForTheConfiguredBuffers) {
+  // The descriptor is filled by the first window of the process: as ctest runs each
+  // test in a process of its own, that is this one.
+  if (langoFormatas.cColorBits != 0) GTEST_SKIP() << "an earlier window of this process filled the descriptor";
+  n.bpp = 32;
+  n.z_bpp = 16;
+  n.stencil_bpp = 8;
+  n.accum_bpp = 64;
+  KLangas l;
+  ASSERT_TRUE(l.Sukurti(n, true)) << (TestaiPranesimai().empty() ? "" : TestaiPranesimai()[0].tekstas);
+  EXPECT_EQ(langoFormatas.cColorBits, 32);
+  EXPECT_EQ(langoFormatas.cDepthBits, 16);
+  EXPECT_EQ(langoFormatas.cStencilBits, 8);
+  EXPECT_EQ(langoFormatas.cAccumBits, 64);
+  // The context really has the stencil and depth buffers asked for. (Accumulation
+  // buffers are the driver's to give: the offscreen one has none.)
+  GLint stencil = 0, gylis = 0;
+  glGetIntegerv(GL_STENCIL_BITS, &stencil);
+  glGetIntegerv(GL_DEPTH_BITS, &gylis);
+  EXPECT_GE(stencil, 8);
+  EXPECT_GE(gylis, 16);
+  l.Naikinti();
+  TikrintiTuscia(l);
+}
+
 TEST_F(PlatformWindow, ASecondCreationTearsDownTheFirst) {
   KLangas l;
   ASSERT_TRUE(l.Sukurti(n, true));

@@ -121,8 +121,16 @@ TEST_F(WindowMessages, QuitMessageThroughThePump) {
 }
 
 TEST_F(WindowMessages, SystemCommands) {
+  // The screen saver and the monitor's power-off are swallowed: the default procedure,
+  // which would start them, never sees them.
+  const int pries = TestaiUzsklandosPrasymai();
   EXPECT_EQ(LangoProcedura(l.langas, WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
   EXPECT_EQ(LangoProcedura(l.langas, WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
+  EXPECT_EQ(TestaiUzsklandosPrasymai(), pries);
+  // Where the default procedure does get them, it counts them.
+  DefWindowProcA(l.langas, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+  DefWindowProcA(l.langas, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
+  EXPECT_EQ(TestaiUzsklandosPrasymai(), pries + 2);
   EXPECT_FALSE(langasUzdaromas);
   EXPECT_EQ(TestaiLangu(), 1);
   // Other commands take the default path: SC_CLOSE comes back as WM_CLOSE.

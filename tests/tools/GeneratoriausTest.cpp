@@ -17,8 +17,9 @@
 #include "audio/OpenAl.h"
 #include "audio/KWav.h"
 #include "config/KNustatymai.h"
-#include "gfx/KTga.h"
 #include "tests/common/ZurnaloGaudykle.h"
+#include "tests/tools/DuomenuVaizdas.h"
+#include "tests/tools/Isvestis.h"
 
 namespace fs = std::filesystem;
 
@@ -32,37 +33,6 @@ std::vector<unsigned char> Skaityti(const fs::path& p) {
   std::ifstream f(p, std::ios::binary);
   return std::vector<unsigned char>(std::istreambuf_iterator<char>(f), {});
 }
-
-// Runs a command and returns its standard output; the exit status goes to `kodas`.
-std::string Isvestis(const std::string& komanda, int& kodas) {
-  std::string r;
-  FILE* p = popen(komanda.c_str(), "r");
-  if (!p) {
-    kodas = -1;
-    return r;
-  }
-  char buf[512];
-  while (size_t n = std::fread(buf, 1, sizeof buf, p)) r.append(buf, n);
-  kodas = pclose(p);
-  return r;
-}
-
-fs::path Duomenys() { return fs::path(TANKAI_BINARY_DIR) / "duomenys"; }
-
-// One decoded Targa with pixel access, rows from the bottom; channels b, g, r, a.
-struct Vaizdas {
-  explicit Vaizdas(const std::string& failas) {
-    tga.Uzkrauti((Duomenys() / failas).string().c_str());
-    kanalai = tga.bpp / 8;
-  }
-  ~Vaizdas() { tga.Atlaisvinti(); }
-  const unsigned char* P(int x, int y) const {
-    return tga.pikseliai + (static_cast<size_t>(y) * tga.plotis + x) * kanalai;
-  }
-  int A(int x, int y) const { return kanalai == 4 ? P(x, y)[3] : 255; }
-  KTga tga;
-  int kanalai = 0;
-};
 
 // Runs the generator into folder; its exit status.
 int Generuoti(const fs::path& aplankas) {
@@ -110,7 +80,7 @@ TEST_F(DataGenerator, PicturesLoadWithTheGameLoaderAndImageMagick) {
                  {"RU.tga", 512, 128, 32},      {"rodykle.tga", 128, 128, 32}, {"intro.tga", 512, 512, 32},
                  {"pagalba.tga", 512, 512, 32}, {"meniu.tga", 512, 512, 32},   {"meniuPav.tga", 1024, 512, 24}};
   for (const Atvejis& a : atvejai) {
-    Vaizdas v(a.failas);
+    DuomenuVaizdas v(a.failas);
     EXPECT_EQ(a.plotis, v.tga.plotis) << a.failas;
     EXPECT_EQ(a.aukstis, v.tga.aukstis) << a.failas;
     EXPECT_EQ(a.bpp, v.tga.bpp) << a.failas;
@@ -129,7 +99,7 @@ TEST_F(DataGenerator, PicturesLoadWithTheGameLoaderAndImageMagick) {
 
 TEST_F(DataGenerator, ArmySheetsHoldHullTurretAndShellInTheirRanges) {
   for (const char* failas : {"LT.tga", "RU.tga"}) {
-    Vaizdas v(failas);
+    DuomenuVaizdas v(failas);
     const int w = v.tga.plotis, h = v.tga.aukstis;
     auto Nematomas = [&](int x0, int x1) {
       for (int x = x0; x < x1; ++x)
@@ -174,7 +144,7 @@ TEST_F(DataGenerator, ArmySheetsHoldHullTurretAndShellInTheirRanges) {
     EXPECT_GT(sviesiausiaEile, h / 2) << failas;
   }
   // The armies differ by colour: the player's hull is green, the enemy's red.
-  Vaizdas lt("LT.tga"), ru("RU.tga");
+  DuomenuVaizdas lt("LT.tga"), ru("RU.tga");
   const int x = static_cast<int>(0.22 * lt.tga.plotis), y = lt.tga.aukstis / 2;
   const unsigned char* g = lt.P(x, y);
   const unsigned char* r = ru.P(x, y);
@@ -188,7 +158,7 @@ TEST_F(DataGenerator, GroundAndWallTileWithoutASeam) {
   // The edge where one tile meets the next is no stronger than the strongest edge
   // between neighbouring rows or columns inside the tile (a brick joint, say).
   for (const char* failas : {"zeme.tga", "siena.tga"}) {
-    Vaizdas v(failas);
+    DuomenuVaizdas v(failas);
     const int w = v.tga.plotis, h = v.tga.aukstis;
     auto Skirtumas = [&](int xa, int ya, int xb, int yb) {
       const unsigned char *a = v.P(xa, ya), *b = v.P(xb, yb);
@@ -218,7 +188,7 @@ TEST_F(DataGenerator, GroundAndWallTileWithoutASeam) {
 }
 
 TEST_F(DataGenerator, MarkerIsASoftFlashClearAtItsEdges) {
-  Vaizdas v("rodykle.tga");
+  DuomenuVaizdas v("rodykle.tga");
   const int w = v.tga.plotis, h = v.tga.aukstis;
   for (int i = 0; i < w; ++i) {
     EXPECT_EQ(0, v.A(i, 0));
@@ -238,7 +208,7 @@ TEST_F(DataGenerator, MarkerIsASoftFlashClearAtItsEdges) {
 }
 
 TEST_F(DataGenerator, MenuBandsAreWhiteTextClearOfTheOverlaps) {
-  Vaizdas v("meniu.tga");
+  DuomenuVaizdas v("meniu.tga");
   const int w = v.tga.plotis, juosta = v.tga.aukstis / 4;
   for (int y = 0; y < juosta; ++y)
     for (int x = 0; x < w; ++x) ASSERT_EQ(0, v.A(x, y)) << "the unused band at (" << x << ", " << y << ")";

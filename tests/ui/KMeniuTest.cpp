@@ -96,6 +96,24 @@ TEST_F(MainMenu, SelectedItemIsTintedRedAndLaterItemsOverlapEarlierOnes) {
   EXPECT_EQ(1.0f, spalva[2]);
 }
 
+TEST_F(MainMenu, EachItemSpansItsWholeQuarterOfTheItemPicture) {
+  // 256 texel rows, row j with red j: the red drawn tells the t read. Item i shows t from
+  // (3 - i) / 4 at its bottom edge to (4 - i) / 4 at its top edge, over 140 units.
+  std::vector<unsigned char> t;
+  for (int j = 0; j < 256; ++j) t.insert(t.end(), {static_cast<unsigned char>(j), 0, 0, 255});
+  meniu.punktuTekstura = Tekstura(1, 256, t);
+  meniu.pasirinkimas = 1;  // tinted red: the red channel is the texture's all the same
+  Piesti();
+  const struct {
+    int punktas, y;
+  } taskai[] = {{0, 372}, {0, 420}, {0, 468}, {1, 272}, {1, 320}, {1, 368}, {2, 131}, {2, 200}, {2, 268}};
+  for (const auto& a : taskai) {
+    const int apacia = 400 - 100 * a.punktas - 70;
+    const double tt = (3 - a.punktas) * 0.25 + (a.y + 0.5 - apacia) / 140.0 * 0.25;
+    EXPECT_NEAR(std::floor(tt * 256), SkaitytiPikseli(200, a.y)[0], 1) << "item " << a.punktas << " at y " << a.y;
+  }
+}
+
 TEST_F(MainMenu, ArrowsAndEnterThroughTheStateMachine) {
   busena = BUSENA_MENIU;
   Kadras({VK_UP});

@@ -116,9 +116,8 @@ TEST_F(X11, GameKeysArriveWithTheirCodes) {
 TEST_F(X11, PressAndReleaseBetweenFramesReadsAsARelease) {
   // Down and up before the pump runs: the frame sees a release, never a press.
   ASSERT_TRUE(Xdotool("key --delay 0 s"));
-  Miegoti(100);
-  langas.Atnaujinti();
-  EXPECT_EQ(klaviatura.busenos['S'], 1);
+  // Pumped until something arrives: a busy server may deliver late, never split.
+  EXPECT_EQ(Laukti('S', 0), 1);
   klaviatura.Atnaujinti();
   EXPECT_EQ(klaviatura.busenos['S'], 0);
 }

@@ -1,0 +1,46 @@
+// Five hundred whole battles from fixed seeds, in ten blocks that ctest can run side by side.
+#include <gtest/gtest.h>
+
+#include "tests/soak/BattleSoak.h"
+
+namespace {
+
+constexpr uint32_t BLOKAS = 50;
+
+class BattleSoakBlock : public ::testing::TestWithParam<uint32_t> {};
+
+TEST_P(BattleSoakBlock, EveryFrameKeepsTheBattleInvariantsAndEveryBattleEnds) {
+  BattleSoak soak;
+  BattleSoak::Rezultatas is;
+  int laimeta = 0, pralaimeta = 0;
+  int tempai[4] = {};
+  double ilgiausias = 0;
+  for (uint32_t sekla = GetParam() * BLOKAS + 1; sekla <= (GetParam() + 1) * BLOKAS; ++sekla) {
+    const BattleSoak::Rezultatas r = soak.Zaisti(sekla);
+    EXPECT_EQ(r.klaida, "");
+    (r.laimeta ? laimeta : pralaimeta)++;
+    ++tempai[BattleSoak::TempasPagalSekla(sekla)];
+    is.kadru += r.kadru;
+    is.sekundziu += r.sekundziu;
+    is.perjungimu += r.perjungimu;
+    is.suviu += r.suviu;
+    is.zingsniu += r.zingsniu;
+    is.sienu += r.sienu;
+    if (r.sekundziu > ilgiausias) ilgiausias = r.sekundziu;
+  }
+  std::printf("%d won, %d lost, %lld frames, %.0f s simulated, longest %.0f s; the player stepped %d times, "
+              "fired %d shots, pressed S %d times; %d walls broken\n",
+              laimeta, pralaimeta, static_cast<long long>(is.kadru), is.sekundziu, ilgiausias, is.zingsniu, is.suviu,
+              is.perjungimu, is.sienu);
+  // The block exercised what it is for: every frame-time pattern, a player who drove,
+  // fired and switched, walls falling.
+  for (int t = 0; t < 4; ++t) EXPECT_GT(tempai[t], 0) << "frame-time pattern " << t;
+  EXPECT_GT(is.zingsniu, 0);
+  EXPECT_GT(is.suviu, 0);
+  EXPECT_GT(is.perjungimu, 0);
+  EXPECT_GT(is.sienu, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, BattleSoakBlock, ::testing::Range<uint32_t>(0, 10));
+
+}  // namespace

@@ -9,13 +9,19 @@
 #include "app/Programa.h"
 #include "platform/PlatformosTestai.h"
 
-TEST(ProgramSound, F3PlaysTheShotOncePerPress) {
-  // Before OpenAL's first use in this process.
+namespace {
+// OpenAL Soft's null backend; it counts only before OpenAL's first use in this process.
+void NulinisGarsas() {
 #ifdef _WIN32
   _putenv_s("ALSOFT_DRIVERS", "null");
 #else
   setenv("ALSOFT_DRIVERS", "null", 1);
 #endif
+}
+}  // namespace
+
+TEST(ProgramSound, F3PlaysTheShotOncePerPress) {
+  NulinisGarsas();
   // A fresh program's shot sound: another test of this process may have run the game,
   // whose sources went with its OpenAL context.
   suvioGarsas = KGarsas();
@@ -39,7 +45,7 @@ TEST(ProgramSound, F3PlaysTheShotOncePerPress) {
 }
 
 TEST(ProgramSound, EveryFrameFeedsTheMusic) {
-  setenv("ALSOFT_DRIVERS", "null", 1);
+  NulinisGarsas();
   TestaiBeEkrano();
   TestaiIrasytiPranesimus(true);
   ASSERT_TRUE(Paleisti());

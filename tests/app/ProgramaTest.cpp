@@ -70,8 +70,11 @@ TEST_F(Program, StartUpPreparesEveryPieceInOrder) {
   for (int i = 0; i < 5; ++i) EXPECT_EQ(zaidejoArmija.tankai[i].tekstura, teksturos.Gauti("LT.tga")) << i;
   for (int i = 0; i < 10; ++i) EXPECT_EQ(priesoArmija.tankai[i].tekstura, teksturos.Gauti("RU.tga")) << i;
   EXPECT_EQ(busena, BUSENA_INTRO);
-  // Vertical sync was asked for: the swaps are paced (by the layer, on software GL).
+#ifndef _WIN32
+  // Vertical sync was asked for: the swaps are paced (by the layer, on software GL). On
+  // Windows the game paces its own swaps (gfx/KadruRitmas, tested in tests/windows).
   EXPECT_TRUE(TestaiKadraiRibojami());
+#endif
   // The final tick keeps the loading time out of the first frame: it has already
   // measured the loading off, so the first frame counts from the end of start-up.
   EXPECT_GT(paleidimoLaikas, 0.0f);

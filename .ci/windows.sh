@@ -19,18 +19,8 @@ T0=$(date +%s)
 phase() { echo "== windows: $* ($(($(date +%s) - T0)) s)"; }
 
 # ---- packages the tests need -------------------------------------------------------------
-PAKETAI=(wine wine64 xvfb xauth xdotool x11-utils imagemagick icoutils nsis sox vorbis-tools
-  unzip e2fsprogs procps binutils)
-missing=()
-for p in "${PAKETAI[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  phase "installing ${missing[*]}"
-  apt-get -o DPkg::Lock::Timeout=600 update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-    --no-install-recommends "${missing[@]}" >/dev/null
-fi
+bash "$SRC/scripts/deps.sh" wine wine64 xvfb xauth xdotool x11-utils imagemagick icoutils \
+  nsis sox vorbis-tools unzip e2fsprogs procps binutils
 
 # ---- the build and both packages -----------------------------------------------------------
 # A failed build still runs the tests of what did build; the run fails either way.

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Tankai needs on Debian 12.
+# Installs what building, running and testing Tankai needs on Debian 12, and any further
+# packages named as arguments (the Windows build's cross tools, say).
+# Usage: deps.sh [package...]
 set -euo pipefail
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
@@ -14,13 +16,16 @@ pkgs=(
   x11-utils x11-xserver-utils libxfixes-dev xfonts-base
   lintian appstream desktop-file-utils man-db
   clang libclang-rt-14-dev
+  "$@"
 )
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  $SUDO apt-get update -qq
+  echo "deps: installing ${missing[*]}"
+  # Waits for another apt run to finish instead of failing on its lock.
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq
   # No recommends: ImageMagick's recommended fonts would change what fontconfig matches.
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 fi

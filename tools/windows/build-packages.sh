@@ -19,22 +19,9 @@ T0=$(date +%s)
 phase() { echo "== windows: $* ($(($(date +%s) - T0)) s)"; }
 
 # ---- packages ----------------------------------------------------------------------------
-# What the host build needs comes from scripts/deps.sh; the cross tools and makensis here.
-bash "$SRC/scripts/deps.sh"
-PAKETAI=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  nsis dpkg-dev googletest libopenal-dev cmake pkg-config make)
-missing=()
-for p in "${PAKETAI[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  phase "installing ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-    --no-install-recommends "${missing[@]}" >/dev/null
-fi
+# What the host build needs, with the cross tools and makensis.
+bash "$SRC/scripts/deps.sh" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
+  binutils-mingw-w64-x86-64 nsis dpkg-dev
 
 # ---- libraries for Windows (cached in build-win-deps) ---------------------------------------
 phase "libogg, libvorbis, GoogleTest, OpenAL Soft for Windows"

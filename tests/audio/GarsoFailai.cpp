@@ -76,7 +76,10 @@ void U32(Baitai& b, uint32_t v) {
   U16(b, v >> 16);
 }
 
-void Id(Baitai& b, const char* id) { b.insert(b.end(), id, id + 4); }
+// Byte by byte: GCC 12's -Wstringop-overflow misreads a range insert into an empty vector.
+void Id(Baitai& b, const char* id) {
+  for (int i = 0; i < 4; ++i) b.push_back(uint8_t(id[i]));
+}
 
 void Blokas(Baitai& b, const char* id, const Baitai& turinys, bool pad, uint32_t dydis) {
   Id(b, id);

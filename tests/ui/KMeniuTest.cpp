@@ -13,9 +13,10 @@ class MainMenu : public EkranuTestas {
   // Bands of the item texture, bottom to top: 50 (never shown), 150, 200, 250.
   void JuostuTekstura() {
     std::vector<unsigned char> t;
-    for (int pilka : {50, 150, 200, 250}) t.insert(t.end(), {static_cast<unsigned char>(pilka),
-                                                             static_cast<unsigned char>(pilka),
-                                                             static_cast<unsigned char>(pilka), 255});
+    for (int pilka : {50, 150, 200, 250}) {
+      const unsigned char g = static_cast<unsigned char>(pilka);
+      for (unsigned char baitas : {g, g, g, static_cast<unsigned char>(255)}) t.push_back(baitas);
+    }
     meniu.punktuTekstura = Tekstura(1, 4, t);
   }
   // 256 texels across, texel i with red i: the red drawn tells the s read.

@@ -26,8 +26,6 @@ source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/e2e/lib_langas.
 WORK=$(mktemp -d "/tmp/tankai launcher.XXXXXX")
 chmod 755 "$WORK"
 PIDS=()
-FAILS=0
-CHECKS=0
 cleanup() {
   local p
   for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
@@ -35,11 +33,8 @@ cleanup() {
   [ -n "${TANKAI_LAUNCHER_KEEP:-}" ] && echo "kept $WORK" || rm -rf "$WORK"
 }
 trap cleanup EXIT
-log() { echo "[launcher] $*"; }
-ok() {
-  CHECKS=$((CHECKS + 1))
-  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
-}
+ZYMA="launcher"
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/common/tikrinimai.sh"
 
 if [ -z "$PREFIX" ]; then
   PREFIX="$WORK/diegimas/usr"

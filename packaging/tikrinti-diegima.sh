@@ -25,18 +25,13 @@ export HOME=$WORK/home
 mkdir -p "$HOME"
 unset XDG_CONFIG_HOME
 PID=""
-FAILS=0
-CHECKS=0
 cleanup() {
   if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -9 "$PID" 2>/dev/null; fi
   [ -n "${TANKAI_DIEGIMAS_KEEP:-}" ] && echo "kept $WORK" || rm -rf "$WORK"
 }
 trap cleanup EXIT
-log() { echo "[diegimas] $*"; }
-ok() {
-  CHECKS=$((CHECKS + 1))
-  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
-}
+ZYMA="diegimas"
+source "$(dirname "$(readlink -f "$0")")/../tests/common/tikrinimai.sh"
 
 if [ -z "$PREFIX" ]; then
   PREFIX=$WORK/usr

@@ -10,15 +10,10 @@ set -uo pipefail
 BUILD=$(readlink -f "$1")
 INSTALL=${2:-}
 HERE=$(dirname "$(readlink -f "$0")")
-FAILS=0
-CHECKS=0
 WORK=$(mktemp -d /tmp/tankai-paketas.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
-log() { echo "[paketas] $*"; }
-ok() {
-  CHECKS=$((CHECKS + 1))
-  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
-}
+ZYMA="paketas"
+source "$HERE/../tests/common/tikrinimai.sh"
 
 (cd "$BUILD" && cpack -G DEB > "$WORK/cpack.log" 2>&1)
 ok $? "cpack builds the package" || cat "$WORK/cpack.log"

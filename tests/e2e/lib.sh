@@ -17,8 +17,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib_langas.sh"
 WORK=$(mktemp -d /tmp/tankai-e2e.XXXXXX)
 SHOTS=${TANKAI_E2E_SHOTS:-$WORK/shots}
 mkdir -p "$SHOTS"
-FAILS=0
-CHECKS=0
 PID=""
 WID=""
 
@@ -28,12 +26,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-log() { echo "[$(basename "$0" .sh)] $*"; }
-
-ok() {  # ok <condition-exit-status> <description>
-  CHECKS=$((CHECKS + 1))
-  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
-}
+ZYMA="$(basename "$0" .sh)"
+source "$(dirname "${BASH_SOURCE[0]}")/../common/tikrinimai.sh"
 
 # Lays out the working folder: the generated data and a settings file for an 800x600 window.
 prepare() {

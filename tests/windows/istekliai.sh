@@ -10,13 +10,8 @@ ZENKLELIS=$2
 VERSIJA=$3
 WORK=$(mktemp -d /tmp/tankai-istekliai.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
-FAILS=0
-CHECKS=0
-log() { echo "[istekliai] $*"; }
-ok() {
-  CHECKS=$((CHECKS + 1))
-  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
-}
+ZYMA="istekliai"
+source "$(dirname "$0")/../common/tikrinimai.sh"
 
 sarasas=$(wrestool -l "$EXE")
 echo "$sarasas"

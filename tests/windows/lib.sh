@@ -16,8 +16,6 @@ SCENARIJUS=$(basename "$0" .sh)
 WORK=$(mktemp -d /tmp/tankai-wine-$SCENARIJUS.XXXXXX)
 SHOTS=${TANKAI_WINE_SHOTS:-$WORK/shots}
 mkdir -p "$SHOTS"
-FAILS=0
-CHECKS=0
 PID=""
 WID=""
 NAUJAS_PRIEFIKSAS=""
@@ -27,11 +25,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer prompts, no menu entries written into the host.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-log() { echo "[windows-$SCENARIJUS] $*"; }
-ok() {  # ok <status> <description>
-  CHECKS=$((CHECKS + 1))
-  if [ "$1" -eq 0 ]; then log "ok: $2"; else log "FAIL: $2"; FAILS=$((FAILS + 1)); fi
-}
+ZYMA="windows-$SCENARIJUS"
+source "$(dirname "${BASH_SOURCE[0]}")/../common/tikrinimai.sh"
 
 # The game's own process (Wine's launcher may have handed it on), then the launcher.
 sustabdyti() {

@@ -8,6 +8,7 @@
 #include "app/Globalai.h"
 #include "app/Programa.h"
 #include "platform/PlatformosTestai.h"
+#include "tests/app/NaujaPrograma.h"
 #include "ui/KPrimityvai.h"
 
 namespace {
@@ -15,14 +16,7 @@ namespace {
 class Program : public ::testing::Test {
  protected:
   void SetUp() override {
-    TestaiBeEkrano();
-    TestaiIrasytiPranesimus(true);
-    // A fresh program's scalars, for runs of several tests in one process.
-    KTankas::NuliuotiNumeracija();
-    busena = BUSENA_INTRO;
-    baigti = false;
-    langasUzdaromas = false;
-    klaviatura = KKlaviatura();
+    NaujaPrograma();
     ASSERT_TRUE(Paleisti());
     // What the start-up's final tick measured: the loading since the timer started.
     paleidimoLaikas = laikmatis.KadroLaikas;

@@ -8,6 +8,7 @@
 #include "app/Programa.h"
 #include "input/KVairalazdes.h"
 #include "platform/PlatformosTestai.h"
+#include "tests/app/NaujaPrograma.h"
 #include "tests/common/ZurnaloGaudykle.h"
 
 namespace {
@@ -17,13 +18,7 @@ int16_t Reiksme(int zalia) { return static_cast<int16_t>(zalia - 32768); }
 class ProgramJoystick : public ::testing::Test {
  protected:
   void SetUp() override {
-    TestaiBeEkrano();
-    TestaiIrasytiPranesimus(true);
-    KTankas::NuliuotiNumeracija();
-    busena = BUSENA_INTRO;
-    baigti = false;
-    langasUzdaromas = false;
-    klaviatura = KKlaviatura();
+    NaujaPrograma();
     prietaisas = TestaiPrijungtiVairalazde(6, 8);
     ASSERT_GE(prietaisas, 0);
     for (int a = 0; a < 6; ++a) ASSERT_TRUE(TestaiVairalazdesAsis(prietaisas, a, Reiksme(32768)));

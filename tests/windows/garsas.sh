@@ -22,7 +22,7 @@ laukti_ekrano meniu "Space leads to the menu"
 # "now" is. Positions are kept in bytes and turned into seconds once the header is known.
 ilgis() { stat -c %s "$IRASAS" 2>/dev/null || echo 0; }
 ilgesnis() { [ "$(ilgis)" -ge "$1" ]; }
-laukti 30 ilgesnis 400000 || { ok 1 "the wave writer records"; finish; }
+wait_until 30 ilgesnis 400000 || { ok 1 "the wave writer records"; finish; }
 baitu_per_s=$((44100 * 2 * 4))  # until the header says otherwise: the writer's default
 veliau() { echo $(($(ilgis) + $1 * baitu_per_s / 10)); }  # the position $1 tenths of a second on
 
@@ -32,7 +32,7 @@ for _ in 1 2 3; do
   riba=$(veliau 15)
   suviai+=("$(ilgis)")
   key F3
-  laukti 30 ilgesnis "$riba"
+  wait_until 30 ilgesnis "$riba"
 done
 
 # Stopped for three seconds: the music's queued buffers run dry meanwhile.
@@ -41,7 +41,7 @@ sustojo=$(ilgis)
 kill -STOP "$pid"
 sleep 3
 kill -CONT "$pid"
-laukti 60 ilgesnis $((sustojo + 95 * baitu_per_s / 10))
+wait_until 60 ilgesnis $((sustojo + 95 * baitu_per_s / 10))
 ok $? "the recording goes on after the stop"
 
 key Down Down Return

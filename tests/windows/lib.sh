@@ -27,6 +27,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 ZYMA="windows-$SCENARIJUS"
 source "$(dirname "${BASH_SOURCE[0]}")/../common/tikrinimai.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib_langas.sh"
 
 # The game's own process (Wine's launcher may have handed it on), then the launcher.
 sustabdyti() {
@@ -58,16 +59,6 @@ naujas_priefiksas() {
 }
 if [ -z "${WINEPREFIX:-}" ] || [ ! -d "$WINEPREFIX" ]; then naujas_priefiksas; fi
 
-# Polls a command until it succeeds or the seconds run out.
-laukti() {  # laukti <seconds> <command...>
-  local iki=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$iki" ] || return 1
-    sleep 0.1
-  done
-}
-
 # The ZIP unpacked into a folder: prints the game's folder in it.
 isskleisti() {  # isskleisti <folder>
   mkdir -p "$1"
@@ -85,7 +76,7 @@ paleisti() {  # paleisti <folder> [title] [command...]
   (cd "$aplankas" && exec "$@" >"$WORK/game.log" 2>&1) &
   PID=$!
   WID=""
-  if ! laukti 90 zaidimo_langas "$pavadinimas"; then
+  if ! wait_until 90 zaidimo_langas "$pavadinimas"; then
     log "no window titled '$pavadinimas'"
     cat "$WORK/game.log"
     return 1
@@ -123,14 +114,14 @@ ekranas_intro() { local f; f=$(shot intro); sviesu "$f" 300 150 200 300 && tamsu
 ekranas_meniu() { local f; f=$(shot meniu); sviesu "$f" 700 100 80 400 && tamsu "$f" 60 470 300 100 && tamsu "$f" 0 0 300 60; }
 ekranas_musis() { local f; f=$(shot musis); sviesu "$f" 60 470 300 100 && sviesu "$f" 700 100 60 400 && tamsu "$f" 0 0 20 600; }
 laukti_ekrano() {  # laukti_ekrano <intro|meniu|musis> <description>
-  laukti 30 "ekranas_$1"
+  wait_until 30 "ekranas_$1"
   ok $? "$2"
 }
 
 # Waits for the game to end and checks its exit status.
 laukti_pabaigos() {  # laukti_pabaigos <status> [seconds]
   local status
-  if ! laukti "${2:-30}" eval '! kill -0 "$PID" 2>/dev/null'; then
+  if ! wait_until "${2:-30}" eval '! kill -0 "$PID" 2>/dev/null'; then
     ok 1 "the game ends"
     sustabdyti
     return

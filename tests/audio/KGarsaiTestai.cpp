@@ -87,10 +87,11 @@ TEST_F(SampleBank, FolderOfTwentyFilesFillsTheSixteenSlots) {
     EXPECT_EQ(g.buferiai[i], g.Rasti(v.c_str()));
   }
   EXPECT_EQ(16u, pakrauti.size());
-  ALuint pirmas = g.buferiai[0];
+  ALuint pirmas = g.buferiai[0], paskutinis = g.buferiai[15];
   g.Atlaisvinti();
   EXPECT_EQ(0, g.kiekis);
   EXPECT_FALSE(alIsBuffer(pirmas));
+  EXPECT_FALSE(alIsBuffer(paskutinis));
 }
 
 TEST_F(SampleBank, LongNameIsShortened) {
@@ -112,7 +113,13 @@ TEST_F(SampleBank, BrokenFileTakesNoSlot) {
   ASSERT_EQ(0, Sox(aplankas / "c.wav", "-r 22050 -b 8 -c 2", "0.05 sine 500"));
   Rasyti(aplankas / "b.wav", {'n', 'e', ' ', 'w', 'a', 'v'});
   g.UzkrautiGarsa(Kelias("a.wav").c_str());
+  // The name the next buffer will take: OpenAL Soft hands out the lowest free one.
+  ALuint zonde = 0;
+  alGenBuffers(1, &zonde);
+  alDeleteBuffers(1, &zonde);
   g.UzkrautiGarsa(Kelias("b.wav").c_str());
+  // The broken file's buffer is given back at once, not left behind.
+  EXPECT_FALSE(alIsBuffer(zonde));
   g.UzkrautiGarsa(Kelias("c.wav").c_str());
   ASSERT_EQ(2, g.kiekis);
   EXPECT_STREQ("a.wav", g.vardai[0]);

@@ -47,6 +47,28 @@ class SoundSourceOnLoopback : public testing::Test {
 
 }  // namespace
 
+// A looping source sounds on frame after frame until it is stopped.
+TEST_F(SoundSourceOnLoopback, LoopingSourceGoesOnUntilStopped) {
+  KGarsas kartojamas;
+  kartojamas.Sukurti(bankas.Rasti("spaud.wav"), vieta, true);
+  ALint ratu = AL_FALSE;
+  alGetSourcei(kartojamas.saltinis, AL_LOOPING, &ratu);
+  EXPECT_EQ(AL_TRUE, ratu);
+  alGetSourcei(garsas.saltinis, AL_LOOPING, &ratu);
+  EXPECT_EQ(AL_FALSE, ratu);
+  kartojamas.Groti();
+  for (int i = 0; i < 10; ++i) {
+    kartojamas.Atnaujinti();
+    kilpa.Generuoti(KADRAS, isvestis);
+  }
+  EXPECT_TRUE(kartojamas.groja);
+  size_t skamba = 0;
+  for (const auto& r : GarsoRuozai(isvestis)) skamba += r.ilgis;
+  EXPECT_GT(skamba, 3u * SPRAGTELEJIMAS);
+  alSourceStop(kartojamas.saltinis);
+  alDeleteSources(1, &kartojamas.saltinis);
+}
+
 TEST_F(SoundSourceOnLoopback, TwoGrotiInOneFrameSoundOnce) {
   garsas.Groti();
   garsas.Groti();

@@ -181,6 +181,22 @@ TEST_F(OggTrack, TrackShorterThanAChunkFillsEachChunkWhole) {
   ASSERT_EQ("", Klaida(vienas, kelias));
   vienas.kartoti = false;
   EXPECT_FALSE(vienas.Skaityti());  // not one full chunk to play
+
+  // A reader that played a longer track before (the music reopened) leaves none of
+  // its samples after the short track's end.
+  fs::path ilgas = aplankas / "ilgas.ogg";
+  ASSERT_EQ(0, Ogg(ilgas, "-r 22050 -c 2", "1 pinknoise gain -6"));
+  vienas.Atlaisvinti();
+  ASSERT_EQ("", Klaida(vienas, ilgas));
+  ASSERT_TRUE(vienas.Skaityti());
+  vienas.Atlaisvinti();
+  ASSERT_EQ("", Klaida(vienas, kelias));
+  vienas.kartoti = true;
+  ASSERT_TRUE(vienas.Skaityti());
+  EXPECT_TRUE(Sutampa(vienas.pcm, pcm.data(), pcm.size()));
+  size_t seni = 0;
+  for (size_t i = pcm.size(); i < GABALAS; ++i) seni += vienas.pcm[i] != 0;
+  EXPECT_EQ(0u, seni);
 }
 
 // A damaged page in the middle is a hole: decoding goes on after it.

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "audio/OpenAl.h"
@@ -287,6 +289,43 @@ TEST(KWav, BrokenFiles) {
     }
   }
   EXPECT_EQ("failas nerastas", Klaida(wav, aplankas / "nera.wav"));
+}
+
+// Float samples at and beyond full scale (other writers than sox leave them unclipped)
+// land on the 16-bit extremes, a NaN on silence.
+TEST(KWav, FloatSamplesClipToTheSixteenBitRange) {
+  const double reiksmes[] = {1.0, 1.5, -1.0, -1.5, 0.5, -0.5, 0.0, std::nan(""), HUGE_VAL, -HUGE_VAL, 32767.0 / 32768};
+  const int16_t tiketa[] = {32767, 32767, -32768, -32768, 16384, -16384, 0, 0, 32767, -32768, 32767};
+  fs::path aplankas = TestoAplankas();
+  KWav wav;
+  for (uint16_t bitai : {32, 64}) {
+    SCOPED_TRACE(bitai);
+    Baitai duom;
+    for (double v : reiksmes) {
+      uint64_t b = 0;
+      if (bitai == 32) {
+        const float f = float(v);
+        uint32_t b32;
+        std::memcpy(&b32, &f, 4);
+        b = b32;
+      } else {
+        std::memcpy(&b, &v, 8);
+      }
+      for (int i = 0; i < bitai / 8; ++i) duom.push_back(uint8_t(b >> (8 * i)));
+    }
+    Baitai data;
+    Blokas(data, "data", duom);
+    fs::path kelias = aplankas / ("float" + std::to_string(bitai) + ".wav");
+    Rasyti(kelias, Riff(FmtBlokas(1, bitai, 8000, 3) + data));
+    ASSERT_EQ("", Klaida(wav, kelias));
+    EXPECT_EQ(uint32_t(AL_FORMAT_MONO16), wav.alFormatas);
+    ASSERT_EQ(sizeof tiketa, wav.blokoDydis);
+    for (size_t i = 0; i < std::size(tiketa); ++i) {
+      int16_t v;
+      std::memcpy(&v, wav.duomenys + 2 * i, 2);
+      EXPECT_EQ(tiketa[i], v) << reiksmes[i];
+    }
+  }
 }
 
 // One loader, several files in turn: each load describes its own file only.

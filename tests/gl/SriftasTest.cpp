@@ -182,16 +182,28 @@ TEST_F(BitmapFont, TextDrawsThroughAListBase) {
 #ifndef _WIN32  // the failure switches belong to the SDL layer
 // Each failing step returns false and leaves the font not built.
 TEST_F(BitmapFont, FailuresReturnFalseAndLeaveNoLists) {
+  // The DC's own font, read by putting another in its place and back.
+  HFONT zyme = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, BALTIC_CHARSET, OUT_TT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tunga");
+  ASSERT_NE(zyme, nullptr);
+  auto DcSriftas = [&] {
+    HGDIOBJ buves = SelectObject(langas.dc, zyme);
+    SelectObject(langas.dc, buves);
+    return buves;
+  };
+  const HGDIOBJ pradinis = DcSriftas();
   const char* operacijos[] = {"CreateFontA", "SelectObject", "wglUseFontBitmapsA", "DeleteObject"};
   for (const char* op : operacijos) {
     KSriftas kitas;
     TestaiSugadinti(op);
     EXPECT_FALSE(kitas.Sukurti(langas.dc)) << op;
     EXPECT_FALSE(kitas.sukurtas) << op;
-    // What was taken is given back: no lists left behind.
+    // What was taken is given back: no lists left behind, the DC's font as it was.
     EXPECT_EQ(kitas.baze, 0u) << op;
     TestaiAtstatyti();
+    EXPECT_EQ(DcSriftas(), pradinis) << op;
   }
+  EXPECT_TRUE(DeleteObject(zyme));
   KSriftas beKonteksto;
   EXPECT_FALSE(beKonteksto.Sukurti(nullptr));
 }

@@ -287,6 +287,9 @@ TEST(KBmp, SixteenBitsShowTheirTrueColours) {
   Rasyti32(v5, 12, 0xF000);
   Baitai v5be(v5);
   Rasyti32(v5be, 12, 0);
+  // The 56-byte header carries the alpha mask too; the 52-byte one stops before it.
+  const Baitai v3(v5.begin(), v5.begin() + 16);
+  const Baitai v2(v5.begin(), v5.begin() + 12);
   const std::vector<Atvejis> atvejai = {
       // Plain 16 bits are X-1 R-5 G-5 B-5: red in the high bits, the top bit unused.
       {"x1r5g5b5 red", 0, 40, {}, 0x7C00, {255, 0, 0, 255}, GL_RGB5},
@@ -297,6 +300,8 @@ TEST(KBmp, SixteenBitsShowTheirTrueColours) {
       {"bitfields 555 mid grey", 3, 40, Kaukes(0x7C00, 0x03E0, 0x001F), 0x4210, {132, 132, 132, 255}, GL_RGB},
       {"v5 argb4444", 3, 124, v5, 0x8F42, {255, 68, 34, 136}, GL_RGBA},
       {"v5 no alpha mask", 3, 124, v5be, 0x8F42, {255, 68, 34, 255}, GL_RGB},
+      {"v3 argb4444", 3, 56, v3, 0x8F42, {255, 68, 34, 136}, GL_RGBA},
+      {"v2 rgb444", 3, 52, v2, 0x8F42, {255, 68, 34, 255}, GL_RGB},
       {"alpha bitfields", 6, 40, [] { auto k = Kaukes(0x0F00, 0x00F0, 0x000F); Rasyti32(k, 12, 0xF000); return k; }(),
        0x1234, {34, 51, 68, 17}, GL_RGBA},
   };

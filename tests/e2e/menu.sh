@@ -63,7 +63,9 @@ full_help=$(convert "$WORK/duomenys/pagalba.tga" -background black -alpha remove
 help_whole() { [ "$(brightness "$1" 200 100 400 400)" -ge $((full_help - 4)) ]; }
 key Return
 help=$(shot_until help 10 help_whole)
+whole=$?
 log "help brightness: $(brightness "$help" 200 100 400 400) of $full_help"
+ok $whole "the help fades in to the whole picture"
 ok $([ "$(brightness "$help" 250 150 300 300)" -gt 60 ]; echo $?) "help item shows the help picture"
 ok $([ "$(brightness "$help" 0 0 190 600)" -lt 20 ]; echo $?) "the help stands alone: the menu is not drawn"
 sleep 0.5

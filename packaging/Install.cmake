@@ -168,7 +168,7 @@ include(CPack)
 # running it from there under Xvfb.
 if(TANKAI_TESTS)
   add_test(NAME packaging_install
-    COMMAND bash ${TANKAI_PAKETAS_DIR}/tikrinti-diegima.sh ${CMAKE_BINARY_DIR})
+    COMMAND bash ${TANKAI_PAKETAS_DIR}/check-install.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(packaging_install PROPERTIES LABELS packaging TIMEOUT 300)
   add_test(NAME packaging_launcher
     COMMAND bash ${TANKAI_PAKETAS_DIR}/check-launcher.sh ${CMAKE_BINARY_DIR})

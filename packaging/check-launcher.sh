@@ -21,7 +21,7 @@ if [ -z "${TANKAI_LAUNCHER_XVFB:-}" ]; then
 fi
 unset SDL_VIDEODRIVER XDG_CONFIG_HOME
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
-source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/e2e/lib_langas.sh"
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/e2e/lib_window.sh"
 
 WORK=$(mktemp -d "/tmp/tankai launcher.XXXXXX")
 chmod 755 "$WORK"
@@ -34,7 +34,7 @@ cleanup() {
 }
 trap cleanup EXIT
 ZYMA="launcher"
-source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/common/tikrinimai.sh"
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/common/checks.sh"
 
 if [ -z "$PREFIX" ]; then
   PREFIX="$WORK/diegimas/usr"

@@ -5,7 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?build folder}" && pwd)
 if [ "$(id -u)" -eq 0 ]; then
-  exec flock /tmp/tankai-package.lock bash "$here/packaging/tikrinti-paketa.sh" "$build" --install
+  exec flock /tmp/tankai-package.lock bash "$here/packaging/check-package.sh" "$build" --install
 else
-  exec bash "$here/packaging/tikrinti-paketa.sh" "$build"
+  exec bash "$here/packaging/check-package.sh" "$build"
 fi

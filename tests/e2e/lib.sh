@@ -12,7 +12,7 @@ if [ -z "${TANKAI_E2E_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 unset SDL_VIDEODRIVER  # a real X window here, not the offscreen surface
-source "$(dirname "${BASH_SOURCE[0]}")/lib_langas.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib_window.sh"
 
 WORK=$(mktemp -d /tmp/tankai-e2e.XXXXXX)
 SHOTS=${TANKAI_E2E_SHOTS:-$WORK/shots}
@@ -27,7 +27,7 @@ cleanup() {
 trap cleanup EXIT
 
 ZYMA="$(basename "$0" .sh)"
-source "$(dirname "${BASH_SOURCE[0]}")/../common/tikrinimai.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../common/checks.sh"
 
 # Lays out the working folder: the generated data and a settings file for an 800x600 window.
 prepare() {

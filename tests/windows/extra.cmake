@@ -11,7 +11,7 @@ set(TANKAI_WIN_TESTS ${CMAKE_CURRENT_LIST_DIR})
 # (tests/common/IsorinisIrankis.h); .ci/windows.sh fills the folder before the Wine run.
 set(TANKAI_IRANKIU_IRASAI ${CMAKE_BINARY_DIR}/irankiu-irasai CACHE PATH
   "Folder of the external tools' runs kept by the Linux tests")
-target_sources(tankai_test_common PRIVATE ${TANKAI_WIN_TESTS}/bendri/Win32Testai.cpp)
+target_sources(tankai_test_common PRIVATE ${TANKAI_WIN_TESTS}/bendri/Win32Test.cpp)
 target_compile_definitions(tankai_test_common PRIVATE TANKAI_IRANKIU_IRASAI_DIR="${TANKAI_IRANKIU_IRASAI}")
 
 # The joystick through the program needs the SDL layer's virtual joysticks; winmm sees
@@ -55,10 +55,10 @@ if(NOT TARGET tankai)
 endif()
 
 # tankai.exe's icon and version, read back by icoutils and ImageMagick.
-add_test(NAME windows_istekliai
-  COMMAND bash ${TANKAI_WIN_TESTS}/istekliai.sh $<TARGET_FILE:tankai> ${TANKAI_ZENKLELIO_GENERATORIUS}
+add_test(NAME windows_resources
+  COMMAND bash ${TANKAI_WIN_TESTS}/resources.sh $<TARGET_FILE:tankai> ${TANKAI_ZENKLELIO_GENERATORIUS}
     ${PROJECT_VERSION})
-set_tests_properties(windows_istekliai PROPERTIES LABELS windows TIMEOUT 120)
+set_tests_properties(windows_resources PROPERTIES LABELS windows TIMEOUT 120)
 
 # Both packages, made by CPack in the build folder for the runs below.
 add_test(NAME windows_paketai COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
@@ -70,7 +70,7 @@ set_tests_properties(windows_paketai PROPERTIES LABELS windows TIMEOUT 600 FIXTU
 # plays, recorded by OpenAL Soft's wave writer; the installer in a fresh Wine prefix;
 # and the game with broken or missing parts.
 set(TANKAI_PAKETO_VARDAS Tankai-${PROJECT_VERSION}-win64)
-foreach(scenarijus zip garsas diegimas blogi)
+foreach(scenarijus zip sound installer broken)
   add_test(NAME windows_${scenarijus}
     COMMAND bash ${TANKAI_WIN_TESTS}/${scenarijus}.sh ${CMAKE_BINARY_DIR}/${TANKAI_PAKETO_VARDAS}.zip
       ${CMAKE_BINARY_DIR}/${TANKAI_PAKETO_VARDAS}-setup.exe)

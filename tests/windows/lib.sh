@@ -26,8 +26,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 ZYMA="windows-$SCENARIJUS"
-source "$(dirname "${BASH_SOURCE[0]}")/../common/tikrinimai.sh"
-source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib_langas.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../common/checks.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib_window.sh"
 
 # The game's own process (Wine's launcher may have handed it on), then the launcher.
 sustabdyti() {

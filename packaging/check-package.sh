@@ -4,7 +4,7 @@
 # nothing installed (apt's solver against an empty package database), and, as root,
 # that it installs, runs from the menu entry's command and removes cleanly.
 #
-# usage: tikrinti-paketa.sh <build folder> [--install]
+# usage: check-package.sh <build folder> [--install]
 set -uo pipefail
 
 BUILD=$(readlink -f "$1")
@@ -13,7 +13,7 @@ HERE=$(dirname "$(readlink -f "$0")")
 WORK=$(mktemp -d /tmp/tankai-paketas.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
 ZYMA="paketas"
-source "$HERE/../tests/common/tikrinimai.sh"
+source "$HERE/../tests/common/checks.sh"
 
 (cd "$BUILD" && cpack -G DEB > "$WORK/cpack.log" 2>&1)
 ok $? "cpack builds the package" || cat "$WORK/cpack.log"
@@ -82,8 +82,8 @@ if [ "$INSTALL" = "--install" ]; then
     ok $([ "$(PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games command -v tankai)" = /usr/games/tankai ]; echo $?) \
       "tankai is on a player's PATH"
     ok $(man -w tankai 2>/dev/null | grep -qx /usr/share/man/man6/tankai.6.gz; echo $?) "man tankai finds the page"
-    bash "$HERE/tikrinti-diegima.sh" "$BUILD" /usr
-    ok $? "the installed game runs (tikrinti-diegima.sh)"
+    bash "$HERE/check-install.sh" "$BUILD" /usr
+    ok $? "the installed game runs (check-install.sh)"
     bash "$HERE/check-launcher.sh" "$BUILD" /usr
     ok $? "players' settings through the installed launcher (check-launcher.sh)"
     dpkg -r tankai > "$WORK/remove.log" 2>&1

@@ -4,7 +4,7 @@
 # Add/Remove Programs in place; the game started from that shortcut, played and quit;
 # an update over it that keeps the player's settings; a silent uninstall that leaves the
 # prefix as it found it.
-# Usage: diegimas.sh <Tankai-*.zip> <Tankai-*-setup.exe>
+# Usage: installer.sh <Tankai-*.zip> <Tankai-*-setup.exe>
 source "$(dirname "$0")/lib.sh"
 
 naujas_priefiksas

@@ -5,7 +5,7 @@
 # installed game shows must match the one the game shows from the build folder,
 # and the menu's quit item must end it with status 0.
 #
-# usage: tikrinti-diegima.sh <build folder> [installed prefix]
+# usage: check-install.sh <build folder> [installed prefix]
 # Without a prefix, the build is installed into a temporary folder first.
 set -uo pipefail
 
@@ -31,7 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 ZYMA="diegimas"
-source "$(dirname "$(readlink -f "$0")")/../tests/common/tikrinimai.sh"
+source "$(dirname "$(readlink -f "$0")")/../tests/common/checks.sh"
 
 if [ -z "$PREFIX" ]; then
   PREFIX=$WORK/usr
@@ -94,7 +94,7 @@ for n in 32 48 64 128 256; do
     "icon ${n}x${n} shows a picture in the middle (alpha $mid) on a clear ground (alpha $corner)"
 done
 
-source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/e2e/lib_langas.sh"
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/e2e/lib_window.sh"
 
 # Runs a command in a folder, skips the intro, photographs the menu into $3.
 # Leaves PID and WID set.

@@ -3,7 +3,7 @@
 # group and the version block, icotool lists the icon's images, and ImageMagick compares
 # each with the icon painter's own picture of that size; the version block carries the
 # project's version and names.
-# Usage: istekliai.sh <tankai.exe> <tankai_zenklelis built for this machine> <version>
+# Usage: resources.sh <tankai.exe> <tankai_zenklelis built for this machine> <version>
 set -uo pipefail
 EXE=$1
 ZENKLELIS=$2
@@ -11,7 +11,7 @@ VERSIJA=$3
 WORK=$(mktemp -d /tmp/tankai-istekliai.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
 ZYMA="istekliai"
-source "$(dirname "$0")/../common/tikrinimai.sh"
+source "$(dirname "$0")/../common/checks.sh"
 
 sarasas=$(wrestool -l "$EXE")
 echo "$sarasas"

@@ -5,7 +5,7 @@
 # crack, 3 to 8 kHz, where the music is quiet) at each press, the music is heard in its
 # own band (400 Hz to 1 kHz, where the shot is weak) before, and again after the game's
 # process was stopped for three seconds.
-# Usage: garsas.sh <Tankai-*.zip> <Tankai-*-setup.exe>
+# Usage: sound.sh <Tankai-*.zip> <Tankai-*-setup.exe>
 source "$(dirname "$0")/lib.sh"
 
 ZAIDIMAS=$(isskleisti "$WORK/zaidimas") || { ok 1 "unzip $ZIP"; finish; }

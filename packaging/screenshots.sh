@@ -4,7 +4,7 @@
 # the battle as players without full colour vision see it, made by the same colour
 # measure the tests use (the screenshot meter's --views).
 #
-# usage: ekrano-nuotraukos.sh <build folder>
+# usage: screenshots.sh <build folder>
 set -euo pipefail
 BUILD=$(readlink -f "$1")
 HERE=$(dirname "$(readlink -f "$0")")

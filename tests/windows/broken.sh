@@ -5,7 +5,7 @@
 # and a read-only game folder. Each run must end as the game's fallbacks say: silent
 # where there is no sound, defaults where the settings fail, the error box where the
 # window cannot be made; never a crash.
-# Usage: blogi.sh <Tankai-*.zip> <Tankai-*-setup.exe>
+# Usage: broken.sh <Tankai-*.zip> <Tankai-*-setup.exe>
 source "$(dirname "$0")/lib.sh"
 
 DLL_32=/usr/share/nsis/Plugins/x86-unicode/System.dll

@@ -30,6 +30,7 @@ class EkranuTestas : public ::testing::Test {
     UztikrintiGlKonteksta();
     for (auto& b : klaviatura.busenos) b = KLAVISAS_ATLEISTAS;
     laikmatis.KadroLaikas = 0.1f;
+    kadroLaikas = 0.1f;
     busena = BUSENA_INTRO;
     baigti = false;
     dabartineVairalazde = nullptr;
@@ -54,15 +55,16 @@ class EkranuTestas : public ::testing::Test {
     dabartineVairalazde = nullptr;
   }
 
-  // The game's frame (app/Programa.h) at the frame time laikmatis holds, with the keys
+  // The game's frame (app/Programa.h) for the frame time `kadroLaikas`, with the keys
   // given (as the window system names them: "Up", "Return", "F1") pressed, then
   // released, in its message pump. The drawing stays readable after the swap.
-  static void ZaistiKadra(std::initializer_list<const char*> paspausti = {},
-                          std::initializer_list<const char*> atleisti = {}) {
+  void ZaistiKadra(std::initializer_list<const char*> paspausti = {}, std::initializer_list<const char*> atleisti = {}) {
     for (const char* k : paspausti) ASSERT_TRUE(TestaiKlavisas(langas.langas, k, true)) << k;
     for (const char* k : atleisti) ASSERT_TRUE(TestaiKlavisas(langas.langas, k, false)) << k;
-    Kadras(laikmatis.KadroLaikas);
+    Kadras(kadroLaikas);
   }
+
+  float kadroLaikas = 0.1f;  // each ZaistiKadra's; a screen drawn on its own reads laikmatis
 
   // An RGBA texture of w by h texels, rows from the bottom, sampled nearest.
   GLuint Tekstura(int w, int h, const std::vector<unsigned char>& rgba) {

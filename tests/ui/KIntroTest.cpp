@@ -85,7 +85,7 @@ TEST_F(IntroScreen, PictureIsA400SquareCentredWithTheTextureUpright) {
 }
 
 TEST_F(IntroScreen, StateMachineLeavesTheFrameAfterTheFadeEnds) {
-  laikmatis.KadroLaikas = 0.25f;
+  kadroLaikas = 0.25f;
   for (int i = 0; i < 11; ++i) ZaistiKadra();  // up to t = 2.75
   EXPECT_EQ(BUSENA_INTRO, busena);
   ZaistiKadra();  // t = 3: done, but this frame still shows the last alpha
@@ -99,7 +99,6 @@ TEST_F(IntroScreen, StateMachineLeavesTheFrameAfterTheFadeEnds) {
 TEST_F(IntroScreen, SpaceOrEnterLeavesAtOnceWhateverTheAlpha) {
   for (const char* klavisas : {"Space", "Return"}) {
     SetUp();
-    laikmatis.KadroLaikas = 0.1f;
     ZaistiKadra();
     EXPECT_EQ(BUSENA_INTRO, busena);
     ZaistiKadra({klavisas});

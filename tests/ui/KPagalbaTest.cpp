@@ -71,7 +71,6 @@ TEST_F(HelpScreen, F1ShowsWhileHeldInEveryState) {
     SetUp();
     if (s == BUSENA_MUSIS) PradetiMusi();
     busena = s;
-    laikmatis.KadroLaikas = 0.1f;
     ZaistiKadra({"F1"});
     EXPECT_TRUE(pagalba.rodoma) << "state " << s;
     for (int i = 0; i < 4; ++i) ZaistiKadra();

@@ -64,9 +64,10 @@ inline constexpr ValdymoEilute VALDYMAS[] = {
 // True for the lines the help picture lists.
 constexpr bool PagalbojeRodoma(const ValdymoEilute& e) { return (e.kur & (VIETA_MENIU | VIETA_MUSIS)) != 0; }
 
-// The line that acts only in the given place: the intro's, the help's.
+// The line that acts only in the given place: the intro's, the help's. A table without
+// one is a mistake in the table: the generator stops on it.
 constexpr const ValdymoEilute& VienintelioEilute(ValdymoVieta kur) {
   for (const ValdymoEilute& e : VALDYMAS)
     if (e.kur == kur) return e;
-  return VALDYMAS[0];
+  throw "valdyme nera tos vietos eilutes";
 }

@@ -48,7 +48,7 @@ inline constexpr ValdymoEilute VALDYMAS[] = {
     {false, VIETA_MUSIS, {"A / D", "A / D"}, {"sukti bokštelį", "turn the turret"}},
     {false, VIETA_MUSIS, {"Tarpas", "Space"}, {"šauti", "fire"}},
     {false, VIETA_MUSIS, {"S", "S"}, {"kitas tankas", "take the next tank"}},
-    {false, VIETA_MUSIS, {"Esc", "Esc"}, {"grįžti į meniu", "back to the menu"}},
+    {false, VIETA_MUSIS, {"Esc", "Escape"}, {"grįžti į meniu", "back to the menu"}},
     {false, VIETA_MENIU, {"↑ / ↓, Enter", "Up / Down, Enter"}, {"rinktis meniu", "choose in the menu"}},
     {false, VIETA_VISUR, {"F1 (laikyti)", "F1 (hold)"}, {"ši pagalba", "show this help"}},
     {false, VIETA_VISUR, {"F2", "F2"}, {"kalibruoti vairalazdes", "recalibrate joysticks"}},

@@ -123,12 +123,18 @@ endforeach()
 string(REGEX REPLACE "\n$" "" TANKAI_LICENCIJA "${TANKAI_LICENCIJA}")
 configure_file(${TANKAI_PAKETAS_DIR}/copyright.in ${TANKAI_PAKETAS_BIN}/copyright @ONLY)
 
+# The manual page is dated by SOURCE_DATE_EPOCH (a release sets it to the commit's time),
+# else by the day it is configured.
+string(TIMESTAMP TANKAI_ZINYNO_DATA "%B %Y" UTC)
+configure_file(${TANKAI_PAKETAS_DIR}/tankai.6.in ${TANKAI_PAKETAS_BIN}/tankai.6 @ONLY)
+
 # Compressed as Debian wants them: best, and without a time stamp.
-foreach(failas changelog tankai.6)
-  add_custom_command(OUTPUT ${TANKAI_PAKETAS_BIN}/${failas}.gz
-    COMMAND gzip -9n -c ${TANKAI_PAKETAS_DIR}/${failas} > ${TANKAI_PAKETAS_BIN}/${failas}.gz
-    DEPENDS ${TANKAI_PAKETAS_DIR}/${failas}
-    COMMENT "Compressing ${failas}")
+foreach(failas ${TANKAI_PAKETAS_DIR}/changelog ${TANKAI_PAKETAS_BIN}/tankai.6)
+  get_filename_component(vardas ${failas} NAME)
+  add_custom_command(OUTPUT ${TANKAI_PAKETAS_BIN}/${vardas}.gz
+    COMMAND gzip -9n -c ${failas} > ${TANKAI_PAKETAS_BIN}/${vardas}.gz
+    DEPENDS ${failas}
+    COMMENT "Compressing ${vardas}")
 endforeach()
 add_custom_target(tankai_dokumentai ALL
   DEPENDS ${TANKAI_PAKETAS_BIN}/changelog.gz ${TANKAI_PAKETAS_BIN}/tankai.6.gz)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release twice (scripts/release.sh) and compares every file the two folders
 # hold: the second run starts at least a minute after the first, builds in another,
-# longer folder, with another umask, time zone (a calendar day apart) and locale. Each differing file is
+# longer folder on another file system, with another umask, time zone (a calendar day
+# apart) and locale. Each differing file is
 # named; with diffoscope installed, its report on the first one follows.
 #
 # Usage: check-reproducible.sh [--linux | --windows] [--allow-dirty] [--win-deps <folder>]
@@ -59,7 +60,8 @@ if [ "${1:-}" = --compare ]; then
   exit
 fi
 
-args=() keep=""
+args=() keep="" cleanup=()
+trap 'rm -rf "${cleanup[@]}"' EXIT
 while [ $# -gt 0 ]; do
   case $1 in
     --keep) [ $# -ge 2 ] || { echo "--keep needs a folder" >&2; exit 2; }; keep=$2; shift ;;
@@ -71,10 +73,10 @@ while [ $# -gt 0 ]; do
 done
 if [ -n "$keep" ]; then
   mkdir -p "$keep" && root=$(cd "$keep" && pwd)
-  rm -rf "$root/first" "$root/second" "$root/work-of-the-second-run"
+  rm -rf "$root/first" "$root/second"
 else
   root=$(mktemp -d "${TMPDIR:-/tmp}/tankai-reproducible.XXXXXX")
-  trap 'rm -rf "$root"' EXIT
+  cleanup+=("$root")
 fi
 
 t0=$(date +%s)
@@ -85,12 +87,16 @@ t1=$(date +%s)
 # Times that leak differ by at least a minute, dates by a day.
 [ $((t1 - t0)) -ge 60 ] || sleep $((60 - (t1 - t0)))
 echo "== reproducible: second release (UTC+14, umask 002, C.UTF-8), $(($(date +%s) - t0)) s after the first"
-# Built under a longer folder than the first: a build path that leaks shows.
-mkdir -p "$root/work-of-the-second-run"
-(umask 002 && TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 LANG=C.UTF-8 TMPDIR="$root/work-of-the-second-run" \
-  bash "$here/scripts/release.sh" "$root/second" "${args[@]}") ||
-  { echo "NOT reproducible: the second release failed"; exit 1; }
-rm -rf "$root/work-of-the-second-run"
+# Built under a longer folder than the first, on another file system where there is one
+# (memory): a build path that leaks shows, and so does an archive that takes its files in
+# the order a folder lists them.
+second_tmp=$(mktemp -d /dev/shm/tankai-work-of-the-second-run.XXXXXX 2>/dev/null) ||
+  second_tmp=$(mktemp -d "$root/tankai-work-of-the-second-run.XXXXXX")
+cleanup+=("$second_tmp")
+(umask 002 && TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 LANG=C.UTF-8 TMPDIR=$second_tmp \
+  bash "$here/scripts/release.sh" "$root/second" "${args[@]}")
+status=$?
+[ $status -eq 0 ] || { echo "NOT reproducible: the second release failed"; exit 1; }
 echo "== reproducible: comparing, $(($(date +%s) - t0)) s in all"
 compare "$root/first" "$root/second"
 exit

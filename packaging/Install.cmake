@@ -12,6 +12,10 @@
 # The game reads "settings.cfg" and "duomenys/" from its working folder, hence the
 # launcher. Included from the top-level CMakeLists.txt after the game and its data.
 # Windows builds ship a folder and its packages instead: packaging/Windows.cmake.
+# Folders an install makes on its way are rwxr-xr-x whatever the builder's umask, as the
+# packages must hold them.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+  GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
   return()
@@ -168,6 +172,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libsdl2-2.0-0, libopenal1, libvorbisfile3, libfreetype6, libfontconfig1, libglu1-mesa, libgl1")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_POST_BUILD_SCRIPTS ${TANKAI_PAKETAS_DIR}/DebIsNaujo.cmake)
 include(CPack)
 
 # The installed tree, checked by installing this build into a temporary prefix and

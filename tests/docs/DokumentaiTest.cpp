@@ -153,15 +153,15 @@ TEST(Documents, EverySettingWithItsDefaultAndShippedValue) {
                       Sarasas(Skaityti("README.md"), "| key | what it sets |", "| ", "| ")))
       << "README.md, ## Settings";
   EXPECT_TRUE(Vienodi(Eilutemis(NUSTATYMAI, NustatymasMan),
-                      Sarasas(Skaityti("packaging/tankai.6"), ".SH SETTINGS", ".TP", "")))
-      << "packaging/tankai.6, SETTINGS";
+                      Sarasas(Skaityti("packaging/tankai.6.in"), ".SH SETTINGS", ".TP", "")))
+      << "packaging/tankai.6.in, SETTINGS";
   EXPECT_TRUE(Vienodi(Eilutemis(NUSTATYMAI, NustatymasTxt),
                       Sarasas(Skaityti("packaging/windows/README.txt.in"), "Settings", "  ", "  ")))
       << "packaging/windows/README.txt.in, Settings";
 }
 
 TEST(Documents, EveryControlWhereItActsAndWhatItDoes) {
-  const Eilutes readme = Skaityti("README.md"), man = Skaityti("packaging/tankai.6"),
+  const Eilutes readme = Skaityti("README.md"), man = Skaityti("packaging/tankai.6.in"),
                 txt = Skaityti("packaging/windows/README.txt.in");
   for (bool vairalazde : {false, true}) {
     const std::vector<ValdymoEilute> lentele = Valdymas(vairalazde);
@@ -172,7 +172,7 @@ TEST(Documents, EveryControlWhereItActsAndWhatItDoes) {
                         Sarasas(readme, vairalazde ? "| joystick | where |" : "| keys | where |", "| ", "| ")))
         << "README.md, " << kas;
     EXPECT_TRUE(Vienodi(Eilutemis(lentele, ValdymasMan), Sarasas(man, zyme ? zyme : ".SH KEYS", ".TP", "")))
-        << "packaging/tankai.6, KEYS, " << kas;
+        << "packaging/tankai.6.in, KEYS, " << kas;
     EXPECT_TRUE(Vienodi(Eilutemis(lentele, ValdymasTxt), Sarasas(txt, zyme ? zyme : "Keys", "  ", "  ")))
         << "packaging/windows/README.txt.in, Keys, " << kas;
   }

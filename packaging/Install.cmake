@@ -79,7 +79,7 @@ set(TANKAI_LEIDIMO_DATA ${metai}-${menuo}-${diena})
 # The icon, painted by the same code as the game's pictures.
 add_executable(tankai_zenklelis ${TANKAI_PAKETAS_DIR}/Zenklelis.cpp
   ${CMAKE_SOURCE_DIR}/tools/KDrobe.cpp ${CMAKE_SOURCE_DIR}/tools/Piesiniai.cpp)
-target_include_directories(tankai_zenklelis PRIVATE ${CMAKE_SOURCE_DIR}/tools)
+target_include_directories(tankai_zenklelis PRIVATE ${CMAKE_SOURCE_DIR}/tools ${CMAKE_SOURCE_DIR})
 set(TANKAI_ZENKLELIAI)
 foreach(dydis 32 48 64 128 256)
   set(png ${TANKAI_PAKETAS_BIN}/ikonos/${dydis}/tankai.png)

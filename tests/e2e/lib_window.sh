@@ -26,7 +26,13 @@ press() {  # press <key>...
 # comparison itself fails (a picture missing or unreadable, two sizes) it prints nothing
 # and returns 2, so a caller's count test fails instead of reading "nothing changed".
 differing_pixels() {  # differing_pixels <a> <b>
-  local n
+  local n s
+  # Sizes first: given two, compare looks for the smaller inside the larger.
+  s=$(identify -format '%w %h\n' "$1" "$2" 2>/dev/null | uniq | wc -l)
+  if [ "$s" -ne 1 ]; then
+    echo "cannot compare $1 with $2: $(identify -format '%wx%h ' "$1" "$2" 2>&1)" >&2
+    return 2
+  fi
   # compare: status 0 alike, 1 different, 2 an error; the count goes to stderr.
   n=$(compare -metric AE -fuzz 8% "$1" "$2" null: 2>&1)
   if [ $? -gt 1 ] || ! [[ $n =~ ^[0-9.]+(e\+?[0-9]+)?$ ]]; then

@@ -73,9 +73,11 @@ isskleisti() {  # isskleisti <folder>
 zaidimo_langas() { WID=$(timeout 5 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1); [ -n "$WID" ]; }
 langas_arba_pabaiga() { zaidimo_langas "$1" || ! kill -0 "$PID" 2>/dev/null; }
 paleisti() {  # paleisti <folder> [title] [command...]
-  local aplankas=$1 pavadinimas=${2:-Tankai}
+  local aplankas=$1 pavadinimas=${2:-Tankai} laukti=langas_arba_pabaiga
   shift 2 2>/dev/null || shift
-  [ $# -gt 0 ] || set -- wine tankai.exe
+  # Wine runs the game in the launcher's own process, whose exit then ends the wait;
+  # another command (a shortcut through `start`) hands the game on and returns at once.
+  [ $# -gt 0 ] && laukti=zaidimo_langas || set -- wine tankai.exe
   PID=""
   WID=""
   if [ -z "$aplankas" ] || [ ! -d "$aplankas" ]; then
@@ -84,13 +86,11 @@ paleisti() {  # paleisti <folder> [title] [command...]
   fi
   (cd "$aplankas" && exec "$@" >"$WORK/game.log" 2>&1) &
   PID=$!
-  # The launcher's exit ends the wait: Wine runs the game in that process, and
-  # `start /wait` waits for it.
-  wait_until 90 langas_arba_pabaiga "$pavadinimas"
+  wait_until 90 "$laukti" "$pavadinimas"
   [ -n "$WID" ] || zaidimo_langas "$pavadinimas"
   if [ -z "$WID" ]; then
     ok 1 "a window titled '$pavadinimas' comes up ($(kill -0 "$PID" 2>/dev/null && echo "none within 90 s" ||
-      echo "the game exited without one"))"
+      echo "the command exited without one"))"
     cat "$WORK/game.log"
     sustabdyti
     return 1

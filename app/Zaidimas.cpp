@@ -1,23 +1,26 @@
 #include "app/Zaidimas.h"
 
 #include "app/Globalai.h"
+#include "app/Valdymas.h"
 #include "gfx/GlBusena.h"
 #include "input/KVairalazdes.h"
 
 namespace {
+
+namespace v = valdymas;
 
 bool Nuspaustas(int kodas) { return klaviatura.busenos[kodas] == KLAVISAS_NUSPAUSTAS; }
 bool Laikomas(int kodas) { return klaviatura.busenos[kodas] > KLAVISAS_PAKELTAS; }
 bool Pakeltas(int kodas) { return klaviatura.busenos[kodas] == KLAVISAS_PAKELTAS; }
 
 void AtnaujintiMeniu() {
-  if (Nuspaustas(VK_DOWN)) meniu.Perjungti(+1);
-  if (Nuspaustas(VK_UP)) meniu.Perjungti(-1);
+  if (Nuspaustas(v::ZEMYN)) meniu.Perjungti(+1);
+  if (Nuspaustas(v::AUKSTYN)) meniu.Perjungti(-1);
   if (dabartineVairalazde) {
-    if (dabartineVairalazde->asys[1] > 0.5f) meniu.Perjungti(+1);
-    if (dabartineVairalazde->asys[1] < -0.5f) meniu.Perjungti(-1);
+    if (dabartineVairalazde->asys[v::ASIS_Y] > v::SLENKSTIS) meniu.Perjungti(+1);
+    if (dabartineVairalazde->asys[v::ASIS_Y] < -v::SLENKSTIS) meniu.Perjungti(-1);
   }
-  if (!Nuspaustas(VK_RETURN)) return;
+  if (!Nuspaustas(v::RINKTIS)) return;
   switch (meniu.pasirinkimas) {
     case 0:
       PradetiMusi();
@@ -35,33 +38,34 @@ void AtnaujintiMeniu() {
 }
 
 void AtnaujintiMusi() {
-  const KVairalazde* v = dabartineVairalazde;
-  if (Nuspaustas('S')) PasirinktiTanka(dabartinioTankoIndeksas + 1);
-  if (v && v->mygtukai[7] == KLAVISAS_NUSPAUSTAS) PasirinktiTanka(dabartinioTankoIndeksas + 1);
+  const KVairalazde* j = dabartineVairalazde;
+  if (Nuspaustas(v::KITAS_TANKAS)) PasirinktiTanka(dabartinioTankoIndeksas + 1);
+  if (j && j->mygtukai[v::MYGTUKAS_KITAS_TANKAS] == KLAVISAS_NUSPAUSTAS) PasirinktiTanka(dabartinioTankoIndeksas + 1);
 
   KTankas& t = *dabartinisTankas;
-  if (Laikomas(VK_LEFT)) t.Kairen();
-  if (Laikomas(VK_RIGHT)) t.Desinen();
-  if (Laikomas(VK_UP)) t.Aukstyn();
-  if (Laikomas(VK_DOWN)) t.Zemyn();
-  if (v) {
-    if (v->asys[0] < -0.5f) t.Kairen();
-    if (v->asys[0] > 0.5f) t.Desinen();
-    if (v->asys[1] > 0.5f) t.Zemyn();
-    if (v->asys[1] < -0.5f) t.Aukstyn();
+  if (Laikomas(v::KAIREN)) t.Kairen();
+  if (Laikomas(v::DESINEN)) t.Desinen();
+  if (Laikomas(v::AUKSTYN)) t.Aukstyn();
+  if (Laikomas(v::ZEMYN)) t.Zemyn();
+  if (j) {
+    if (j->asys[v::ASIS_X] < -v::SLENKSTIS) t.Kairen();
+    if (j->asys[v::ASIS_X] > v::SLENKSTIS) t.Desinen();
+    if (j->asys[v::ASIS_Y] > v::SLENKSTIS) t.Zemyn();
+    if (j->asys[v::ASIS_Y] < -v::SLENKSTIS) t.Aukstyn();
   }
-  if (Laikomas('A')) t.SuktiBokstela(+1);
-  if (Laikomas('D')) t.SuktiBokstela(-1);
-  if (v) t.SuktiBokstela(v->asys[3] * -2.0f);
-  if (Laikomas(VK_SPACE)) t.Sauti();
-  if (v && (v->mygtukai[0] > KLAVISAS_PAKELTAS || v->mygtukai[6] > KLAVISAS_PAKELTAS)) t.Sauti();
+  if (Laikomas(v::BOKSTELIS_KAIREN)) t.SuktiBokstela(+v::BOKSTELIO_ZINGSNIS);
+  if (Laikomas(v::BOKSTELIS_DESINEN)) t.SuktiBokstela(-v::BOKSTELIO_ZINGSNIS);
+  if (j) t.SuktiBokstela(j->asys[v::ASIS_BOKSTELIS] * v::BOKSTELIO_ASIES_DAUGIKLIS);
+  if (Laikomas(v::SAUTI)) t.Sauti();
+  if (j && (j->mygtukai[v::MYGTUKAS_SAUTI] > KLAVISAS_PAKELTAS || j->mygtukai[v::MYGTUKAS_SAUTI_ANTRAS] > KLAVISAS_PAKELTAS))
+    t.Sauti();
 
   zaidejoArmija.Atnaujinti();
   priesoArmija.Atnaujinti();
   TikrintiPataikymus(zaidejoArmija);
   TikrintiPataikymus(priesoArmija);
 
-  if (Nuspaustas(VK_ESCAPE)) busena = BUSENA_MENIU;
+  if (Nuspaustas(v::ISEITI)) busena = BUSENA_MENIU;
   if (zaidejoArmija.gyvi == 0) {
     meniu.baigta = true;
     meniu.laimeta = false;
@@ -114,21 +118,21 @@ void PradetiMusi() {
 }
 
 void AtnaujintiZaidima() {
-  if (Nuspaustas(VK_F2)) KVairalazdes::Kalibruoti();
-  if (Nuspaustas(VK_F1)) pagalba.Rodyti(true);
-  if (Pakeltas(VK_F1)) pagalba.Rodyti(false);
-  if (Nuspaustas(VK_F3)) suvioGarsas.Groti();
+  if (Nuspaustas(v::KALIBRUOTI)) KVairalazdes::Kalibruoti();
+  if (Nuspaustas(v::PAGALBA)) pagalba.Rodyti(true);
+  if (Pakeltas(v::PAGALBA)) pagalba.Rodyti(false);
+  if (Nuspaustas(v::GARSO_BANDYMAS)) suvioGarsas.Groti();
   suvioGarsas.Atnaujinti();
 
   switch (busena) {
     case BUSENA_INTRO:
-      if (intro.baigta || Nuspaustas(VK_SPACE) || Nuspaustas(VK_RETURN)) busena = BUSENA_MENIU;
+      if (intro.baigta || Nuspaustas(v::SAUTI) || Nuspaustas(v::RINKTIS)) busena = BUSENA_MENIU;
       break;
     case BUSENA_MENIU:
       AtnaujintiMeniu();
       break;
     case BUSENA_PAGALBA:
-      if (Nuspaustas(VK_RETURN)) {
+      if (Nuspaustas(v::RINKTIS)) {
         busena = BUSENA_MENIU;
         pagalba.Rodyti(false);
       }

@@ -6,6 +6,7 @@
 #include <new>
 #include <system_error>
 
+#include "config/NustatymuLentele.h"
 #include "core/Zurnalas.h"
 
 namespace {
@@ -154,6 +155,28 @@ constexpr int EILUTES_RIBA = 256;  // lines, keys and discarded rests: at most 2
 
 }  // namespace
 
+KNustatymai::KNustatymai() {
+  for (const Nustatymas& n : NUSTATYMAI) {
+    char* vieta = reinterpret_cast<char*>(this) + n.laukas;
+    switch (n.rusis) {
+      case NustatymoRusis::Pora:
+        *reinterpret_cast<int32_t*>(reinterpret_cast<char*>(this) + n.laukas2) = n.numatyta2;
+        [[fallthrough]];
+      case NustatymoRusis::Skaicius:
+        *reinterpret_cast<int32_t*>(vieta) = n.numatyta;
+        break;
+      case NustatymoRusis::Loginis:
+        *reinterpret_cast<bool*>(vieta) = n.numatyta != 0;
+        break;
+      case NustatymoRusis::Tekstas:
+        std::snprintf(vieta, n.talpa, "%s", n.numatytas ? n.numatytas : "");
+        break;
+      case NustatymoRusis::Kopija:
+        break;  // absent until the file names one
+    }
+  }
+}
+
 KNustatymai::~KNustatymai() {
   delete[] failoVardas;
   delete[] gpu;
@@ -191,66 +214,55 @@ void KNustatymai::Skaityti(const char* failas) {
     char raktas[EILUTES_RIBA];
     const int rakto = s.Eilute(raktas, EILUTES_RIBA, ' ');
     // Compared with its length: a key holding a zero byte is not a shorter key.
-    auto Raktas = [&](const char* vardas) {
-      return std::strlen(vardas) == static_cast<size_t>(rakto) && !std::memcmp(raktas, vardas, rakto);
-    };
+    const Nustatymas* n = nullptr;
+    for (const Nustatymas& k : NUSTATYMAI)
+      if (std::strlen(k.raktas) == static_cast<size_t>(rakto) && !std::memcmp(raktas, k.raktas, rakto)) n = &k;
     s.Praleisti(" =\t");
     if (!s.Geras()) break;
 
-    // Text values: what was read up to the limit is kept even when the limit ends reading.
-    auto Tekstas = [&](char* laukas, int dydis) {
-      s.Eilute(eilute, dydis, '\n');
-      std::memcpy(laukas, eilute, std::strlen(eilute) + 1);
-    };
-    auto Sveikas = [&](int32_t& laukas) {
+    auto Sveikas = [&](size_t laukas) {
       int32_t v;
-      if (s.Skaicius(v)) laukas = v;
-    };
-    auto Loginis = [&](bool& laukas) {
-      int32_t v;
-      if (!s.Skaicius(v)) return;
-      if (v == 0 || v == 1)
-        laukas = (v == 1);
-      else
-        s.Nepavyko();  // any other number fails the extraction, as a stream's bool would
+      if (s.Skaicius(v) && v >= n->maziausia && v <= n->didziausia)
+        *reinterpret_cast<int32_t*>(reinterpret_cast<char*>(this) + laukas) = v;
     };
 
-    bool likutis = true;
-    if (Raktas("pavad")) {
-      Tekstas(pavad, sizeof pavad);
-      likutis = false;
-    } else if (Raktas("kalba")) {
-      Tekstas(kalba, sizeof kalba);
-      likutis = false;
-    } else if (Raktas("class")) {
-      Tekstas(klase, sizeof klase);
-      likutis = false;
-    } else if (Raktas("gpu")) {
-      s.Eilute(eilute, EILUTES_RIBA, '\n');
-      if (char* naujas = Kopija(eilute)) {
-        delete[] gpu;
-        gpu = naujas;
+    bool likutis = true;  // an unknown key's or a number's line rest is discarded
+    if (n) switch (n->rusis) {
+      case NustatymoRusis::Tekstas: {
+        // What was read up to the limit is kept even when the limit ends reading.
+        s.Eilute(eilute, static_cast<int>(n->talpa), '\n');
+        char* laukas = reinterpret_cast<char*>(this) + n->laukas;
+        std::memcpy(laukas, eilute, std::strlen(eilute) + 1);
+        likutis = false;
+        break;
       }
-      likutis = false;
-    } else if (Raktas("poz") || Raktas("dydis")) {
-      const bool poz = raktas[0] == 'p';  // "poz" or "dydis"
-      Sveikas(poz ? x : plotis);
-      s.Praleisti(" ,\t");
-      if (s.Geras()) Sveikas(poz ? y : aukstis);
-    } else if (Raktas("fps")) {
-      Sveikas(fps);
-    } else if (Raktas("bpp")) {
-      Sveikas(bpp);
-    } else if (Raktas("z_bpp")) {
-      Sveikas(z_bpp);
-    } else if (Raktas("accum_bpp")) {
-      Sveikas(accum_bpp);
-    } else if (Raktas("stencil_bpp")) {
-      Sveikas(stencil_bpp);
-    } else if (Raktas("fullscr")) {
-      Loginis(fullscr);
-    } else if (Raktas("v-sync")) {
-      Loginis(vsync);
+      case NustatymoRusis::Kopija: {
+        s.Eilute(eilute, EILUTES_RIBA, '\n');
+        char*& laukas = *reinterpret_cast<char**>(reinterpret_cast<char*>(this) + n->laukas);
+        if (char* naujas = Kopija(eilute)) {
+          delete[] laukas;
+          laukas = naujas;
+        }
+        likutis = false;
+        break;
+      }
+      case NustatymoRusis::Pora:
+        Sveikas(n->laukas);
+        s.Praleisti(" ,\t");
+        if (s.Geras()) Sveikas(n->laukas2);
+        break;
+      case NustatymoRusis::Skaicius:
+        Sveikas(n->laukas);
+        break;
+      case NustatymoRusis::Loginis: {
+        int32_t v;
+        if (!s.Skaicius(v)) break;
+        if (v == 0 || v == 1)
+          *reinterpret_cast<bool*>(reinterpret_cast<char*>(this) + n->laukas) = (v == 1);
+        else
+          s.Nepavyko();  // any other number fails the extraction, as a stream's bool would
+        break;
+      }
     }
     if (likutis && s.Geras()) s.Eilute(nullptr, EILUTES_RIBA, '\n');
   }

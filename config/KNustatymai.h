@@ -2,31 +2,32 @@
 #include <cstdint>
 
 // Window and display configuration: built-in defaults, overwritten key by key from
-// the settings file. Never written back.
+// the settings file. Never written back. Each field's key, default and accepted
+// values are in config/NustatymuLentele.h; the constructor takes the defaults there.
 class KNustatymai {
  public:
   char* failoVardas = nullptr;  // owned; absent until the first read
-  int32_t x = 0;                // "poz"
-  int32_t y = 0;
-  int32_t plotis = 640;         // "dydis"
-  int32_t aukstis = 480;
-  int32_t fps = 60;
-  int32_t bpp = 32;
-  int32_t z_bpp = 24;
-  int32_t accum_bpp = 0;
-  int32_t stencil_bpp = 0;
-  bool fullscr = false;
-  bool vsync = true;            // "v-sync": stored, consulted by nothing
-  char pavad[32] = "Langas";    // at most 31 characters
-  char klase[32] = "Klase";     // "class"
+  int32_t x, y;                 // "poz"
+  int32_t plotis, aukstis;      // "dydis"
+  int32_t fps;
+  int32_t bpp;
+  int32_t z_bpp;
+  int32_t accum_bpp;
+  int32_t stencil_bpp;
+  bool fullscr;
+  bool vsync;                   // "v-sync": stored, consulted by nothing
+  char pavad[32];               // at most 31 characters
+  char klase[32];               // "class"
   char* gpu = nullptr;          // owned; absent means the default display
-  char kalba[3] = "LT";
+  char kalba[3];
 
-  KNustatymai() = default;
+  KNustatymai();
   ~KNustatymai();
   KNustatymai(const KNustatymai&) = delete;
   KNustatymai& operator=(const KNustatymai&) = delete;
 
-  // Reads the file (or the name stored before, or "nustatymai.cfg"). Never throws.
+  // Reads the file, or the name stored before. Called with no name and none stored, it
+  // reads "nustatymai.cfg", the reader's own name for its file; the game always names
+  // "settings.cfg". Never throws.
   void Skaityti(const char* failas = nullptr);
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Valdymas.h"
+
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
@@ -158,34 +160,18 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
     return s;
   });
   raides.RasytiSuKonturu(d, sr, "Pagalba", 200, 350, 34, kAuksas, kAuksasTamsus, kTamsi, 1.6, 0.5);
-  struct Eilute {
-    const char* klavisas;
-    const char* veiksmas;
-  };
-  const Eilute klaviatura[] = {
-      {"Rodyklės", "važiuoti tanku"},     {"A / D", "sukti bokštelį"},       {"Tarpas", "šauti"},
-      {"S", "kitas tankas"},              {"Esc", "grįžti į meniu"},         {"↑ / ↓, Enter", "rinktis meniu"},
-      {"F1 (laikyti)", "ši pagalba"},     {"F2", "kalibruoti vairalazdes"}, {"F3", "šūvio garsas"},
-  };
-  const Eilute vairalazde[] = {
-      {"Ašys X / Y", "važiuoti, rinktis meniu"},
-      {"4-oji ašis", "sukti bokštelį"},
-      {"Mygtukas 1 / 7", "šauti"},
-      {"Mygtukas 8", "kitas tankas"},
-  };
   const Spalva raktas = SpalvaRgb(1.0f, 0.84f, 0.4f), tekstas = SpalvaRgb(0.95f, 0.95f, 0.92f);
   double y = 316;
-  for (const Eilute& e : klaviatura) {
-    raides.RasytiSuKonturu(d, sr, e.klavisas, 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0);
-    paprastos.RasytiSuKonturu(d, sr, e.veiksmas, 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
-    y -= 20.5;
-  }
-  y -= 6;
-  raides.RasytiSuKonturu(d, sr, "Vairalazdė", 200, y, 17, kAuksas, kAuksasTamsus, kTamsi, 1.0, 0.5);
-  y -= 22;
-  for (const Eilute& e : vairalazde) {
-    raides.RasytiSuKonturu(d, sr, e.klavisas, 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0);
-    paprastos.RasytiSuKonturu(d, sr, e.veiksmas, 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
+  bool vairalazde = false;
+  for (const ValdymoEilute& e : VALDYMAS) {
+    if (e.vairalazde && !vairalazde) {
+      vairalazde = true;
+      y -= 6;
+      raides.RasytiSuKonturu(d, sr, "Vairalazdė", 200, y, 17, kAuksas, kAuksasTamsus, kTamsi, 1.0, 0.5);
+      y -= 22;
+    }
+    raides.RasytiSuKonturu(d, sr, e.klavisai[KALBA_LT], 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0);
+    paprastos.RasytiSuKonturu(d, sr, e.veiksmas[KALBA_LT], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
     y -= 20.5;
   }
   paprastos.RasytiSuKonturu(d, sr, "Enter – atgal į meniu", 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "config/NustatymuLentele.h"
 #include "Garsai.h"
 #include "KRaides.h"
 #include "Muzika.h"
@@ -18,22 +19,13 @@ bool Irasyti(const KDrobe& d, const std::filesystem::path& kelias, bool suAlfa) 
   return false;
 }
 
+// The shipped settings: every key the table gives a value for, in the table's order.
 bool IrasytiNustatymus(const std::filesystem::path& kelias) {
   std::FILE* f = std::fopen(kelias.string().c_str(), "wb");
   if (!f) return false;
-  const char tekstas[] =
-      "/ Tankai: lango nustatymai\n"
-      "pavad = Tankai\n"
-      "dydis = 800, 600\n"
-      "poz = 0, 0\n"
-      "fullscr = 0\n"
-      "bpp = 32\n"
-      "z_bpp = 24\n"
-      "fps = 60\n"
-      "v-sync = 1\n"
-      "kalba = LT\n"
-      "class = TankaiLangas\n";
-  const bool gerai = std::fwrite(tekstas, 1, sizeof tekstas - 1, f) == sizeof tekstas - 1;
+  bool gerai = std::fputs("/ Tankai: lango nustatymai\n", f) >= 0;
+  for (const Nustatymas& n : NUSTATYMAI)
+    if (n.laive) gerai &= std::fprintf(f, "%s = %s\n", n.raktas, n.laive) > 0;
   return std::fclose(f) == 0 && gerai;
 }
 

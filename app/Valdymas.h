@@ -1,0 +1,56 @@
+#pragma once
+// The game's controls, once: which key or joystick input does what, and where. The
+// state machine (app/Zaidimas.cpp) reads its keys here; the data generator draws the
+// help from VALDYMAS with each language's words; a test holds the README's key table,
+// the manual page and the Windows read-me to it.
+#include <cstdint>
+
+#include "core/Kalbos.h"
+
+namespace valdymas {
+// Keys, as Windows virtual-key codes (platform/Win32.h gives the same numbers elsewhere).
+inline constexpr int KAIREN = 0x25, AUKSTYN = 0x26, DESINEN = 0x27, ZEMYN = 0x28;  // the arrows
+inline constexpr int BOKSTELIS_KAIREN = 'A', BOKSTELIS_DESINEN = 'D';
+inline constexpr int SAUTI = 0x20;          // Space; also skips the intro
+inline constexpr int KITAS_TANKAS = 'S';
+inline constexpr int ISEITI = 0x1B;         // Escape: from a battle to the menu
+inline constexpr int RINKTIS = 0x0D;        // Enter: the menu's choice; skips the intro; leaves the help
+inline constexpr int PAGALBA = 0x70;        // F1, held
+inline constexpr int KALIBRUOTI = 0x71;     // F2: the joysticks' rest position
+inline constexpr int GARSO_BANDYMAS = 0x72; // F3: the shot sound
+
+// The joystick: buttons by their index in KVairalazde::mygtukai (button number - 1),
+// axes by their slot in KVairalazde::asys.
+inline constexpr int MYGTUKAS_SAUTI = 0, MYGTUKAS_SAUTI_ANTRAS = 6, MYGTUKAS_KITAS_TANKAS = 7;
+inline constexpr int ASIS_X = 0, ASIS_Y = 1, ASIS_BOKSTELIS = 3;
+inline constexpr float SLENKSTIS = 0.5f;  // an axis beyond it is a pressed direction
+// Degrees a frame: a turret key turns by one, the turret axis by -2 times its value.
+inline constexpr float BOKSTELIO_ZINGSNIS = 1.0f, BOKSTELIO_ASIES_DAUGIKLIS = -2.0f;
+}  // namespace valdymas
+
+// Where a control acts.
+enum ValdymoVieta : uint8_t { VIETA_INTRO = 1, VIETA_MENIU = 2, VIETA_PAGALBA = 4, VIETA_MUSIS = 8, VIETA_VISUR = 15 };
+
+// One line of the help: the keys (or joystick inputs) as written there, and what they do.
+struct ValdymoEilute {
+  bool vairalazde;  // a joystick line (the help's second block)
+  uint8_t kur;      // ValdymoVieta bits
+  const char* klavisai[KALBU_KIEKIS];
+  const char* veiksmas[KALBU_KIEKIS];
+};
+
+inline constexpr ValdymoEilute VALDYMAS[] = {
+    {false, VIETA_MUSIS, {"Rodyklės", "Arrows"}, {"važiuoti tanku", "drive the tank"}},
+    {false, VIETA_MUSIS, {"A / D", "A / D"}, {"sukti bokštelį", "turn the turret"}},
+    {false, VIETA_MUSIS, {"Tarpas", "Space"}, {"šauti", "fire"}},
+    {false, VIETA_MUSIS, {"S", "S"}, {"kitas tankas", "next tank"}},
+    {false, VIETA_MUSIS, {"Esc", "Esc"}, {"grįžti į meniu", "back to the menu"}},
+    {false, VIETA_MENIU, {"↑ / ↓, Enter", "↑ / ↓, Enter"}, {"rinktis meniu", "choose in the menu"}},
+    {false, VIETA_VISUR, {"F1 (laikyti)", "F1 (hold)"}, {"ši pagalba", "this help"}},
+    {false, VIETA_VISUR, {"F2", "F2"}, {"kalibruoti vairalazdes", "recalibrate joysticks"}},
+    {false, VIETA_VISUR, {"F3", "F3"}, {"šūvio garsas", "shot sound"}},
+    {true, VIETA_MENIU | VIETA_MUSIS, {"Ašys X / Y", "Axes X / Y"}, {"važiuoti, rinktis meniu", "drive, choose in the menu"}},
+    {true, VIETA_MUSIS, {"4-oji ašis", "4th axis"}, {"sukti bokštelį", "turn the turret"}},
+    {true, VIETA_MUSIS, {"Mygtukas 1 / 7", "Button 1 / 7"}, {"šauti", "fire"}},
+    {true, VIETA_MUSIS, {"Mygtukas 8", "Button 8"}, {"kitas tankas", "next tank"}},
+};

@@ -180,8 +180,9 @@ include(CPack)
 if(TANKAI_TESTS)
   add_test(NAME packaging_install
     COMMAND bash ${TANKAI_PAKETAS_DIR}/check-install.sh ${CMAKE_BINARY_DIR})
-  set_tests_properties(packaging_install PROPERTIES LABELS packaging TIMEOUT 300)
   add_test(NAME packaging_launcher
     COMMAND bash ${TANKAI_PAKETAS_DIR}/check-launcher.sh ${CMAKE_BINARY_DIR})
-  set_tests_properties(packaging_launcher PROPERTIES LABELS packaging TIMEOUT 300)
+  # 77: a check this machine could not make (tests/common/checks.sh), a skip.
+  set_tests_properties(packaging_install packaging_launcher PROPERTIES LABELS packaging TIMEOUT 300
+    SKIP_RETURN_CODE 77)
 endif()

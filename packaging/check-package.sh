@@ -38,8 +38,7 @@ if command -v lintian > /dev/null; then
   [ $status -eq 0 ] || cat "$WORK/lintian.log"
   grep '^[IN]:' "$WORK/lintian.log" | sed 's/^/[paketas]   /'
 else
-  log "FAIL: lintian is not installed (scripts/deps.sh installs it)"
-  FAILS=$((FAILS + 1))
+  ok 1 "lintian is installed (scripts/deps.sh installs it)"
 fi
 
 DEPENDS=$(dpkg-deb -f "$DEB" Depends)
@@ -68,13 +67,12 @@ if [ -n "$(ls /var/lib/apt/lists/*_Packages* 2>/dev/null)" ]; then
   ok $? "on an empty Debian 12 apt can install the package and everything it needs ($(grep -c '^Inst' "$WORK/apt.log") packages)" \
     || tail -n 20 "$WORK/apt.log"
 else
-  log "skipped the fresh-system solve: no apt lists (apt-get update first)"
+  skip "the install on an empty Debian 12: no apt lists (apt-get update first)"
 fi
 
 if [ "$INSTALL" = "--install" ]; then
   if [ "$(id -u)" -ne 0 ]; then
-    log "FAIL: --install needs root"
-    FAILS=$((FAILS + 1))
+    ok 1 "--install needs root"
   else
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$DEB" > "$WORK/apt-install.log" 2>&1
     ok $? "the package installs" || tail -n 20 "$WORK/apt-install.log"
@@ -83,16 +81,17 @@ if [ "$INSTALL" = "--install" ]; then
       "tankai is on a player's PATH"
     ok $(man -w tankai 2>/dev/null | grep -qx /usr/share/man/man6/tankai.6.gz; echo $?) "man tankai finds the page"
     bash "$HERE/check-install.sh" "$BUILD" /usr
-    ok $? "the installed game runs (check-install.sh)"
+    ok_script $? "the installed game runs (check-install.sh)"
     bash "$HERE/check-launcher.sh" "$BUILD" /usr
-    ok $? "players' settings through the installed launcher (check-launcher.sh)"
+    ok_script $? "players' settings through the installed launcher (check-launcher.sh)"
     dpkg -r tankai > "$WORK/remove.log" 2>&1
     ok $? "the package removes"
     ok $([ -z "$(dpkg -L tankai 2>/dev/null)" ] && [ ! -e /usr/share/games/tankai ] && [ ! -e /usr/games/tankai ] &&
       [ ! -e /usr/share/metainfo/example.tankai.Tankai.metainfo.xml ] && [ ! -e /usr/share/doc/tankai ]; echo $?) \
       "nothing of it is left"
   fi
+else
+  skip "installing the package, the installed game and its removal (--install, as root)"
 fi
 
-log "$CHECKS checks, $FAILS failed"
-[ "$FAILS" -eq 0 ]
+end_checks

@@ -23,7 +23,8 @@ if [ ${#kinds[@]} -eq 0 ]; then
     k=$(basename "$f" .cpp); kinds+=("${k#fuzz_}")
   done
 fi
-[ ${#kinds[@]} -gt 0 ] || { echo "no fuzz targets"; exit 0; }
+# No target at all is a broken checkout, not a pass.
+[ ${#kinds[@]} -gt 0 ] || { echo "no fuzz targets in tests/fuzz/fuzz_*.cpp"; exit 1; }
 cmake --build "$fuzz" -j"$(nproc)" --target "${kinds[@]/#/fuzz_}"
 
 seeds="$fuzz/seeds"

@@ -186,10 +186,11 @@ echo "mutate: ${#selected[@]} faults match the code"
 
 # ---- build folder ------------------------------------------------------------------------
 export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-offscreen}
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  nice cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTANKAI_TESTS=ON >"$work/configure.log" 2>&1 \
-    || { echo "mutate: configuring $build failed, see $work/configure.log" >&2; exit 2; }
-fi
+# With the standard library's own checks: a fault that indexes a string or vector out of
+# its range (undefined behaviour, often a silent read) then stops the test that takes it.
+nice cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTANKAI_TESTS=ON \
+  -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS >"$work/configure.log" 2>&1 \
+  || { echo "mutate: configuring $build failed, see $work/configure.log" >&2; exit 2; }
 all_targets=$(cmake --build "$build" --target help 2>/dev/null | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')
 labels_of() {
   local i=$1 l=${labelss[$1]}

@@ -44,6 +44,8 @@ if [ -d "$first" ]; then
   [ $status -eq 0 ] || head -n 40 "$work/compare.log"
   if command -v diffoscope >/dev/null; then
     ok $(grep -q "^diffoscope on " "$work/compare.log"; echo $?) "diffoscope reports on the first difference"
+  else
+    skip "diffoscope's report (diffoscope is not installed)"
   fi
 fi
 
@@ -69,5 +71,4 @@ status=$?
 ok $status "a missing tool is named with its package before anything is built"
 [ $status -eq 0 ] || cat "$work/tool.log"
 
-log "$CHECKS checks, $FAILS failed"
-[ "$FAILS" -eq 0 ]
+end_checks

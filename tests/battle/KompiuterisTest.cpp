@@ -154,19 +154,30 @@ TEST_F(ComputerControl, AnEmptyLineToTheEdgeShowsNoEnemy) {
   }
 }
 
-TEST_F(ComputerControl, DoesNotLookUntilReloaded) {
-  Uzmurinti();
-  KTankas& t = Z(0);
-  Perkelti(t, 10, 7);
-  Lang(11, 7) = 0;
-  Perkelti(P(0), 12, 7);
-  t.uztaisymas = 1.5f;
-  t.KompiuterioZingsnis();
-  EXPECT_FALSE(t.priesasMatomas);
-  EXPECT_EQ(t.bokstelioKampas, 0);
-  t.uztaisymas = 1.51f;
-  t.KompiuterioZingsnis();
-  EXPECT_TRUE(t.priesasMatomas);
+TEST_F(ComputerControl, ALookReachesTheGridsEdgeAndNoFurther) {
+  // Over empty ground an enemy in the last cell of a line is seen, the longest line (20
+  // cells) included. Past the top or bottom row lies, in memory, the neighbouring
+  // column's other end: an enemy there is not in line.
+  struct {
+    const char* kas;
+    int c, r, dx, dy, pc, pr;
+    bool matomas;
+  } atvejai[] = {
+      {"right, to column 19", 3, 7, 1, 0, 19, 7, true},  {"right, all 20 cells", 0, 7, 1, 0, 19, 7, true},
+      {"left, to column 0", 16, 7, -1, 0, 0, 7, true},   {"up, to row 14", 10, 3, 0, 1, 10, 14, true},
+      {"down, to row 0", 10, 11, 0, -1, 10, 0, true},    {"up, past row 14", 10, 3, 0, 1, 11, 0, false},
+      {"down, past row 0", 10, 11, 0, -1, 9, 14, false},
+  };
+  for (const auto& a : atvejai) {
+    SetUp();
+    PaliktiTik({0}, {0});
+    KTankas& t = Z(0);
+    Perkelti(t, a.c, a.r);
+    Perkelti(P(0), a.pc, a.pr);
+    t.priesasMatomas = false;  // a look only ever sets it
+    t.Zvalgyti(a.dx, a.dy);
+    EXPECT_EQ(t.priesasMatomas, a.matomas) << a.kas;
+  }
 }
 
 TEST_F(ComputerControl, TurretTurnsTowardsTheEnemyAndFires) {
@@ -403,12 +414,25 @@ TEST_F(ComputerControl, NoWallShotWhenTheHullAxisEndsAtAnEmptyEdge) {
 }
 
 TEST_F(ComputerControl, WallShotOnlyAfterFortySecondsAndWithNoShellInFlight) {
+  // Walled in on every side: just inside and just outside the 40 s.
+  struct {
+    float uztaisymas;
+    bool sauna;
+  } ribos[] = {{39, false}, {40, false}, {40.01f, true}, {41, true}};
+  for (const auto& r : ribos) {
+    SetUp();
+    Uzmurinti();
+    KTankas& t = Z(2);
+    Perkelti(t, 10, 7);
+    t.uztaisymas = r.uztaisymas;
+    t.KompiuterioZingsnis();
+    EXPECT_EQ(t.sovinysSkrenda, r.sauna) << r.uztaisymas << " s";
+  }
+  // With its shell still in flight it does not fire.
+  SetUp();
   Uzmurinti();
   KTankas& t = Z(2);
   Perkelti(t, 10, 7);
-  t.uztaisymas = 40;
-  t.KompiuterioZingsnis();
-  EXPECT_FALSE(t.sovinysSkrenda);
   t.uztaisymas = 41;
   t.sovinysSkrenda = true;
   t.sovinys = KVektorius(1, 2, 0);

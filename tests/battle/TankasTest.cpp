@@ -132,11 +132,24 @@ TEST_F(Tank, StepTakes0625SecondsWithoutOvershooting) {
 }
 
 TEST_F(Tank, ArrivalWithinTheMarginLandsOnTheCentreSoStepsDoNotDrift) {
-  // One frame covers all but 0.05 pixels of the step: that is close enough to arrive,
-  // and the tank must then stand exactly on the centre, step after step.
-  laikmatis.KadroLaikas = (L - 0.05f) / 60;
   KTankas& t = Z(2);  // column 10, row 0
   t.kompiuteris = false;
+  // A frame that ends just inside the 0.1-pixel margin arrives; one just outside does not.
+  struct {
+    float trukumas;
+    bool atvyko;
+  } ribos[] = {{0.05f, true}, {0.15f, false}};
+  for (const auto& r : ribos) {
+    Perkelti(t, 2, 6);
+    Lang(3, 6) = 0;
+    laikmatis.KadroLaikas = (L - r.trukumas) / 60;
+    ASSERT_TRUE(t.Desinen());
+    t.Atnaujinti();
+    EXPECT_EQ(t.juda, !r.atvyko) << r.trukumas << " px short";
+    EXPECT_EQ(t.stulpelis, r.atvyko ? 3 : 2) << r.trukumas << " px short";
+  }
+  // Arrived, the tank stands exactly on the centre, step after step.
+  laikmatis.KadroLaikas = (L - 0.05f) / 60;
   Perkelti(t, 2, 6);
   for (int c = 3; c <= 12; ++c) {
     Lang(c, 6) = 0;
@@ -255,13 +268,36 @@ TEST_F(Tank, EitiStepsInTheMovementDirection) {
   }
 }
 
+TEST_F(Tank, ReloadLimitHoldsForTheShotAndTheComputersLook) {
+  // Just inside and just outside the 1.5 s: a shot, and a computer tank's look for an
+  // enemy two cells to its right.
+  struct {
+    float uztaisymas;
+    bool gali;
+  } ribos[] = {{1.4f, false}, {1.5f, false}, {1.51f, true}, {1.6f, true}};
+  for (const auto& r : ribos) {
+    SetUp();
+    KTankas& t = Z(2);
+    t.kompiuteris = false;
+    t.uztaisymas = r.uztaisymas;
+    t.Sauti();
+    EXPECT_EQ(t.sovinysSkrenda, r.gali) << "shot at " << r.uztaisymas << " s";
+    SetUp();
+    Uzmurinti();
+    KTankas& k = Z(0);
+    Perkelti(k, 10, 7);
+    Lang(11, 7) = 0;
+    Perkelti(P(0), 12, 7);
+    k.uztaisymas = r.uztaisymas;
+    k.KompiuterioZingsnis();
+    EXPECT_EQ(k.priesasMatomas, r.gali) << "look at " << r.uztaisymas << " s";
+  }
+}
+
 TEST_F(Tank, FiresOnlyWhenReloaded) {
   KTankas& t = Z(2);
   t.kompiuteris = false;
   laikmatis.KadroLaikas = 0.02f;
-  t.uztaisymas = 1.5f;
-  t.Sauti();
-  EXPECT_FALSE(t.sovinysSkrenda);  // at 1.5 s not yet
   t.uztaisymas = 1.51f;
   t.priesasMatomas = true;
   t.bokstelioKampas = 90;  // points towards -x
@@ -327,6 +363,8 @@ TEST_F(Tank, ShellEndsJustPastEachSideOf800By600) {
       {270, 799.5f, 300, false, "right"}, {270, 798.5f, 300, true, "right, still in"},
       {180, 300, 0.5f, false, "bottom"},  {180, 300, 1.5f, true, "bottom, still in"},
       {0, 300, 599.5f, false, "top"},     {0, 300, 598.5f, true, "top, still in"},
+      {90, 1, 300, true, "onto the left line"},   {270, 799, 300, true, "onto the right line"},
+      {180, 300, 1, true, "onto the bottom line"}, {0, 300, 599, true, "onto the top line"},
   };
   laikmatis.KadroLaikas = 1.0f / 240;
   for (const auto& a : atvejai) {
@@ -453,6 +491,7 @@ TEST_F(Tank, HitsOnlyInTheTanksCellWithin20Pixels) {
       {"neighbouring cell below, 19.25 px", c.x, 6 * L - 0.5f, false},
       {"own cell corner, 25.8 px", 10 * L + 0.5f, 6 * L + 0.5f, false},
       {"own cell, 19.9 px on a diagonal", c.x + 14.07f, c.y + 14.07f, true},
+      {"own cell, exactly 20 px", c.x + 12, c.y + 16, false},
   };
   for (const auto& a : atvejai) {
     taikinys.gyvybes = 3;

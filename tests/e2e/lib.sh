@@ -92,12 +92,14 @@ mean() {  # mean <png> <x> <y> <w> <h>
 # Brightness (sum of the channels, 0..765) of a region.
 brightness() { mean "$@" | awk '{print $1+$2+$3}'; }
 
-# Number of pixels that differ (beyond a small fuzz) between two shots in a region.
+# Number of pixels that differ (beyond a small fuzz) between two shots in a region;
+# nothing and status 2 when a shot cannot be read (differing_pixels).
 changed() {  # changed <a.png> <b.png> <x> <y> <w> <h>
   local g="${5}x${6}+${3}+${4}"
-  convert "$1" -crop "$g" +repage "$WORK/cmp_a.miff"
-  convert "$2" -crop "$g" +repage "$WORK/cmp_b.miff"
-  compare -metric AE -fuzz 8% "$WORK/cmp_a.miff" "$WORK/cmp_b.miff" null: 2>&1 | awk '{print int($1)}'
+  rm -f "$WORK/cmp_a.miff" "$WORK/cmp_b.miff"
+  convert "$1" -crop "$g" +repage "$WORK/cmp_a.miff" && convert "$2" -crop "$g" +repage "$WORK/cmp_b.miff" ||
+    { echo "cannot crop $1 or $2" >&2; return 2; }
+  differing_pixels "$WORK/cmp_a.miff" "$WORK/cmp_b.miff"
 }
 
 # Pixels of the marker's golden glow in a region: bright, warm, more red than blue.
@@ -126,10 +128,8 @@ expect_exit() {  # expect_exit <status> <seconds>
 }
 
 finish() {
-  log "$CHECKS checks, $FAILS failed"
-  [ "$FAILS" -eq 0 ] || { log "game log:"; cat "$WORK/game.log" 2>/dev/null | tail -n 40; }
-  [ "$FAILS" -eq 0 ]
-  exit $?
+  [ "$FAILS" -eq 0 ] || { log "game log:"; tail -n 40 "$WORK/game.log" 2>/dev/null; }
+  end_checks
 }
 
 # A short game: past the intro, a battle with a move, a turn, a shot and a tank switch,

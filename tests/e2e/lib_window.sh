@@ -22,6 +22,26 @@ press() {  # press <key>...
   for k in "$@"; do xdotool keydown "$k"; sleep 0.15; xdotool keyup "$k"; sleep 0.05; done
 }
 
+# Pixels that differ beyond a small fuzz between two pictures of one size. When the
+# comparison itself fails (a picture missing or unreadable, two sizes) it prints nothing
+# and returns 2, so a caller's count test fails instead of reading "nothing changed".
+differing_pixels() {  # differing_pixels <a> <b>
+  local n s
+  # Sizes first: given two, compare looks for the smaller inside the larger.
+  s=$(identify -format '%w %h\n' "$1" "$2" 2>/dev/null | uniq | wc -l)
+  if [ "$s" -ne 1 ]; then
+    echo "cannot compare $1 with $2: $(identify -format '%wx%h ' "$1" "$2" 2>&1)" >&2
+    return 2
+  fi
+  # compare: status 0 alike, 1 different, 2 an error; the count goes to stderr.
+  n=$(compare -metric AE -fuzz 8% "$1" "$2" null: 2>&1)
+  if [ $? -gt 1 ] || ! [[ $n =~ ^[0-9.]+(e\+?[0-9]+)?$ ]]; then
+    echo "compare of $1 and $2 failed: $n" >&2
+    return 2
+  fi
+  awk -v n="$n" 'BEGIN { printf "%d\n", n }'
+}
+
 # Runs a check again and again until it holds: status 1 when it has not within the time.
 wait_until() {  # wait_until <seconds> <command> [args...]
   local end=$(($(date +%s%N) + ${1%.*} * 1000000000))

@@ -398,6 +398,19 @@ TEST(KBmp, EightBitsDecodeThroughTheirPalette) {
   ASSERT_EQ(vaizdai::Klaida(e, aplankas.Kelias("p8-short.bmp")), "");
   EXPECT_EQ(vaizdai::KaipRgba(e), (Baitai{6, 5, 4, 255, 0, 0, 0, 255}));
   e.Atlaisvinti();
+
+  // An offset at the header's very end is honoured, though the palette starts there:
+  // the four pixel bytes are read as pixels and as palette entry 0 alike.
+  Bitmapas z;
+  z.plotis = 4;
+  z.bpp = 8;
+  z.poslinkis = 54;
+  z.pikseliai = {0, 1, 200, 100};
+  aplankas.Rasyti("p8-offset.bmp", z.Failas());
+  KBmp f;
+  ASSERT_EQ(vaizdai::Klaida(f, aplankas.Kelias("p8-offset.bmp")), "");
+  EXPECT_EQ(vaizdai::KaipRgba(f), (Baitai{200, 1, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}));
+  f.Atlaisvinti();
 }
 
 // Bitmaps written by ImageMagick from a known picture decode back to that picture.

@@ -93,7 +93,9 @@ std::string BattleSoak::Tikrinti(Rezultatas& r) {
              ") holds " + std::to_string(v) + ", held " + std::to_string(ankstesni_[i]) + " before the frame";
     };
     if (v < -1 || v > 15) return Klaida("cells hold -1, 0 or a tank number 1..15", Kur());
-    if (v == -1 && ankstesni_[i] != -1) return Klaida("walls only turn into ground", Kur());
+    // A wall is made by nothing, and a shell turns it into ground: never straight into
+    // a tank's cell or anything else within one frame.
+    if ((v == -1) != (ankstesni_[i] == -1) && v != 0) return Klaida("walls only turn into ground", Kur());
     if (ankstesni_[i] == -1 && v != -1) ++r.sienu;
     if (v > 0) ++laikoma[v];
   }

@@ -13,13 +13,11 @@ TEST_P(BattleSoakBlock, EveryFrameKeepsTheBattleInvariantsAndEveryBattleEnds) {
   BattleSoak soak;
   BattleSoak::Rezultatas is;
   int laimeta = 0, pralaimeta = 0;
-  int tempai[4] = {};
   double ilgiausias = 0;
   for (uint32_t sekla = GetParam() * BLOKAS + 1; sekla <= (GetParam() + 1) * BLOKAS; ++sekla) {
     const BattleSoak::Rezultatas r = soak.Zaisti(sekla);
     EXPECT_EQ(r.klaida, "");
     (r.laimeta ? laimeta : pralaimeta)++;
-    ++tempai[BattleSoak::TempasPagalSekla(sekla)];
     is.kadru += r.kadru;
     is.sekundziu += r.sekundziu;
     is.perjungimu += r.perjungimu;
@@ -32,9 +30,8 @@ TEST_P(BattleSoakBlock, EveryFrameKeepsTheBattleInvariantsAndEveryBattleEnds) {
               "fired %d shots, pressed S %d times; %d walls broken\n",
               laimeta, pralaimeta, static_cast<long long>(is.kadru), is.sekundziu, ilgiausias, is.zingsniu, is.suviu,
               is.perjungimu, is.sienu);
-  // The block exercised what it is for: every frame-time pattern, a player who drove,
-  // fired and switched, walls falling.
-  for (int t = 0; t < 4; ++t) EXPECT_GT(tempai[t], 0) << "frame-time pattern " << t;
+  // The block exercised what it is for: a player who drove, fired and switched, walls
+  // falling. (Its fifty consecutive seeds take every frame-time pattern by construction.)
   EXPECT_GT(is.zingsniu, 0);
   EXPECT_GT(is.suviu, 0);
   EXPECT_GT(is.perjungimu, 0);

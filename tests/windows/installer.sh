@@ -51,7 +51,8 @@ ok $(! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\
   "nothing written for all users"
 
 # Played as a player starts it: the shortcut, from a folder that is not the game's.
-paleisti "$WORK" Tankai wine start /wait /unix "$NUORODA" && zaisti_ir_iseiti
+paleisti "$WORK" Tankai wine start /wait /unix "$NUORODA"
+zaisti_ir_iseiti
 
 # An update keeps the settings the player edited, and renews the rest.
 sed -i 's/^pavad = .*/pavad = Mano tankai/' "$DIEGIMAS/settings.cfg"

@@ -71,5 +71,4 @@ ok $([ -n "$(reiksme FileDescription)" ] && [ "$(reiksme FileDescription)" != "F
 ok $([ "$(reiksme OriginalFilename)" = "tankai.exe" ]; echo $?) "original file name '$(reiksme OriginalFilename)'"
 ok $(grep -q '042704[bB]0' <<<"$eilutes"; echo $?) "strings for Lithuanian, Unicode"
 
-log "$CHECKS checks, $FAILS failed"
-[ "$FAILS" -eq 0 ]
+end_checks

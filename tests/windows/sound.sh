@@ -13,7 +13,7 @@ IRASAS=$WORK/irasas.wav
 printf '[general]\r\ndrivers = wave\r\n[wave]\r\nfile = %s\r\n' "$(winepath -w "$IRASAS" 2>/dev/null)" \
   >"$ZAIDIMAS/alsoft.ini"
 
-paleisti "$ZAIDIMAS" || finish
+paleisti "$ZAIDIMAS"
 laukti_ekrano intro "the intro shows"
 key space
 laukti_ekrano meniu "Space leads to the menu"
@@ -22,7 +22,8 @@ laukti_ekrano meniu "Space leads to the menu"
 # "now" is. Positions are kept in bytes and turned into seconds once the header is known.
 ilgis() { stat -c %s "$IRASAS" 2>/dev/null || echo 0; }
 ilgesnis() { [ "$(ilgis)" -ge "$1" ]; }
-wait_until 30 ilgesnis 400000 || { ok 1 "the wave writer records"; finish; }
+# Without a game there is nothing to record, and nothing after this can be heard.
+[ -n "$WID" ] && wait_until 30 ilgesnis 400000 || { ok 1 "the wave writer records"; finish; }
 baitu_per_s=$((44100 * 2 * 4))  # until the header says otherwise: the writer's default
 veliau() { echo $(($(ilgis) + $1 * baitu_per_s / 10)); }  # the position $1 tenths of a second on
 

@@ -51,6 +51,18 @@ void InicializuotiGL(const KNustatymai& nustatymai) {
   glCullFace(GL_BACK);
 }
 
+void VaizdoSritis(int plotis, int aukstis, bool keturiTrys) {
+  if (plotis <= 0 || aukstis <= 0) return;
+  int w = plotis, h = aukstis;
+  if (keturiTrys) {
+    if (plotis * 3 > aukstis * 4)
+      w = aukstis * 4 / 3;  // wider than 4:3: bars left and right
+    else
+      h = plotis * 3 / 4;  // taller: bars above and below
+  }
+  glViewport((plotis - w) / 2, (aukstis - h) / 2, w, h);
+}
+
 void OrtoProjekcija(int kaire, int apacia, int desine, int virsus, float artimas, float tolimas) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();

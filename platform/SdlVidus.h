@@ -33,6 +33,7 @@ struct Langas {
   std::string pavadinimas;
   int x = 0, y = 0, plotis = 0, aukstis = 0;  // client area, screen coordinates
   bool visoEkrano = false;
+  bool darbalaukis = false;  // a popup over a whole display, at the display's own mode
   Kontekstas dc;
 };
 

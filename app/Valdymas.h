@@ -49,8 +49,10 @@ inline constexpr ValdymoEilute VALDYMAS[] = {
     {false, VIETA_VISUR, {"F1 (laikyti)", "F1 (hold)"}, {"ši pagalba", "this help"}},
     {false, VIETA_VISUR, {"F2", "F2"}, {"kalibruoti vairalazdes", "recalibrate joysticks"}},
     {false, VIETA_VISUR, {"F3", "F3"}, {"šūvio garsas", "shot sound"}},
-    {true, VIETA_MENIU | VIETA_MUSIS, {"Ašys X / Y", "Axes X / Y"}, {"važiuoti, rinktis meniu", "drive, choose in the menu"}},
-    {true, VIETA_MUSIS, {"4-oji ašis", "4th axis"}, {"sukti bokštelį", "turn the turret"}},
-    {true, VIETA_MUSIS, {"Mygtukas 1 / 7", "Button 1 / 7"}, {"šauti", "fire"}},
-    {true, VIETA_MUSIS, {"Mygtukas 8", "Button 8"}, {"kitas tankas", "next tank"}},
+    // A joystick's axes and buttons with the pad's own names for them (platform/PadoIsdestymas.h).
+    {true, VIETA_MENIU | VIETA_MUSIS, {"K. lazdelė · X / Y", "L stick · X / Y"},
+     {"važiuoti, rinktis meniu", "drive, choose in the menu"}},
+    {true, VIETA_MUSIS, {"D. lazdelė ↔", "R stick ↔"}, {"sukti bokštelį (4-a ašis)", "turn the turret (4th axis)"}},
+    {true, VIETA_MUSIS, {"A / RB · 1 / 7", "A / RB · 1 / 7"}, {"šauti", "fire"}},
+    {true, VIETA_MUSIS, {"Y / LB · 8", "Y / LB · 8"}, {"kitas tankas", "next tank"}},
 };

@@ -403,7 +403,8 @@ TEST_F(PlatformWindow, DesktopFullScreen) {
   EXPECT_EQ(TestaiZymeklioSkaitiklis(), zymeklis);
   TikrintiTuscia(l);
 
-  // A window far off every display still takes the nearest one.
+  // A rectangle on a display is found on it; one far off every display takes the nearest.
+  EXPECT_NE(MonitorFromRect(&norimas, MONITOR_DEFAULTTONULL), nullptr);
   RECT toli = {100000, 100000, 100800, 100600};
   EXPECT_EQ(MonitorFromRect(&toli, MONITOR_DEFAULTTONULL), nullptr);
   EXPECT_NE(MonitorFromRect(&toli, MONITOR_DEFAULTTONEAREST), nullptr);

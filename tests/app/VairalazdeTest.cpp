@@ -125,19 +125,30 @@ TEST(ProgramPad, PluggedInPulledOutAndBackInABattle) {
   Kadras();
   EXPECT_FLOAT_EQ(t.bokstelioKampas, kampas - 2) << "the right stick across turns the turret";
 
+  KVairalazde& irasas = *dabartineVairalazde;
   ASSERT_TRUE(TestaiAtjungtiVairalazde(pad));
   t.sovinysSkrenda = false;
   t.uztaisymas = 5;
   kampas = t.bokstelioKampas;
-  for (int i = 0; i < 5; ++i) Kadras();
+  ZurnaloGaudykle zurnalas;
+  Kadras();
   EXPECT_EQ(dabartineVairalazde, nullptr);
+  EXPECT_EQ(irasas.mygtukai[0], KLAVISAS_PAKELTAS) << "A reads as let go";
+  EXPECT_EQ(irasas.asys[3], 0.0f) << "the stick reads as at rest";
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "F2", true));  // nothing to calibrate now
+  for (int i = 0; i < 4; ++i) Kadras();
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "F2", false));
+  EXPECT_EQ(irasas.mygtukai[0], KLAVISAS_ATLEISTAS);
+  EXPECT_EQ(zurnalas.Kiek("Kalibruojama (0): 32768 32768"), 0);
   EXPECT_FLOAT_EQ(t.bokstelioKampas, kampas) << "pulled out, the turret stops";
   EXPECT_GE(t.uztaisymas, 5) << "pulled out with A held, no shot";
 
   pad = TestaiPrijungtiPada();
   ASSERT_GE(pad, 0);
   Laukti(true, kadras);
-  ASSERT_NE(dabartineVairalazde, nullptr);
+  ASSERT_EQ(dabartineVairalazde, &irasas) << "back in its own record";
+  EXPECT_EQ(KVairalazdes::kiekis, 1);
+  EXPECT_EQ(zurnalas.Kiek("Kalibruojama (0): 32768 32768"), 1) << "made afresh, at its rest";
   ASSERT_TRUE(TestaiPadoAsis(pad, PadoAsis::DesinysX, -32768));
   kampas = t.bokstelioKampas;
   Kadras();

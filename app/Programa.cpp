@@ -49,11 +49,15 @@ bool Paleisti() {
 
 void Kadras() {
   laikmatis.Atnaujinti();
+  Kadras(laikmatis.KadroLaikas);
+}
+
+void Kadras(float kadroLaikas) {
+  laikmatis.KadroLaikas = kadroLaikas;
   klaviatura.Atnaujinti();
   langas.Atnaujinti();
-  KVairalazdes::Atnaujinti();
   // A pad plugged in or pulled out: the game reads the first one there is.
-  dabartineVairalazde = KVairalazdes::Pirmoji();
+  if (KVairalazdes::Atnaujinti()) dabartineVairalazde = KVairalazdes::Pirmoji();
   muzika.Atnaujinti();
   AtnaujintiZaidima();
   PiestiKadra();

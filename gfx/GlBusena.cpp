@@ -1,6 +1,7 @@
 #include "gfx/GlBusena.h"
 
 #include "config/KNustatymai.h"
+#include "core/ZaidimoSkaiciai.h"
 
 namespace Pletiniai {
 PFNWGLGETEXTENSIONSSTRINGARB wglGetExtensionsStringARB = nullptr;
@@ -51,14 +52,14 @@ void InicializuotiGL(const KNustatymai& nustatymai) {
   glCullFace(GL_BACK);
 }
 
-void VaizdoSritis(int plotis, int aukstis, bool keturiTrys) {
+void VaizdoSritis(int plotis, int aukstis, bool proporcija) {
   if (plotis <= 0 || aukstis <= 0) return;
   int w = plotis, h = aukstis;
-  if (keturiTrys) {
-    if (plotis * 3 > aukstis * 4)
-      w = aukstis * 4 / 3;  // wider than 4:3: bars left and right
+  if (proporcija) {
+    if (plotis * VAIZDO_AUKSTIS > aukstis * VAIZDO_PLOTIS)
+      w = aukstis * VAIZDO_PLOTIS / VAIZDO_AUKSTIS;  // wider than the scene: bars left and right
     else
-      h = plotis * 3 / 4;  // taller: bars above and below
+      h = plotis * VAIZDO_AUKSTIS / VAIZDO_PLOTIS;  // taller: bars above and below
   }
   glViewport((plotis - w) / 2, (aukstis - h) / 2, w, h);
 }

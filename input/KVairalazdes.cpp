@@ -11,6 +11,14 @@ namespace {
 KVairalazde irasai[KVairalazdes::TALPA];
 // The counter's reading at the last look for new joysticks, and its ticks a second.
 LONGLONG paskutinePaieska = 0, daznis = 1;
+// A joystick came or went since Atnaujinti last answered.
+bool pasikeite = false;
+
+void Apklausti(KVairalazde& v) {
+  const bool buvo = v.prijungta;
+  v.Atnaujinti();
+  if (v.prijungta != buvo) pasikeite = true;
+}
 
 KVairalazde* Rasti(int32_t id) {
   for (int32_t i = 0; i < KVairalazdes::kiekis; ++i)
@@ -28,6 +36,7 @@ bool Prijungti(int32_t id) {
   }
   v->Sukurti(id);
   KVairalazdes::vairalazdes = irasai;
+  pasikeite = true;
   return true;
 }
 
@@ -65,23 +74,27 @@ void KVairalazdes::Sukurti() {
   QueryPerformanceCounter(&t);
   paskutinePaieska = t.QuadPart;
   Ieskoti();
+  pasikeite = false;  // the caller takes the first joystick now
   sukurta = true;
 }
 
-void KVairalazdes::Atnaujinti() {
-  for (int32_t i = 0; i < kiekis; ++i) irasai[i].Atnaujinti();
-  if (!sukurta) return;
+bool KVairalazdes::Atnaujinti() {
+  for (int32_t i = 0; i < kiekis; ++i) Apklausti(irasai[i]);
   // Looking costs a call that fails for every id with nothing there: twice a second.
   LARGE_INTEGER t;
   QueryPerformanceCounter(&t);
-  if (t.QuadPart - paskutinePaieska < daznis / 2) return;
-  paskutinePaieska = t.QuadPart;
-  Ieskoti();
+  if (sukurta && t.QuadPart - paskutinePaieska >= daznis / 2) {
+    paskutinePaieska = t.QuadPart;
+    Ieskoti();
+  }
+  const bool buvo = pasikeite;
+  pasikeite = false;
+  return buvo;
 }
 
 void KVairalazdes::Kalibruoti() {
   for (int32_t i = 0; i < kiekis; ++i) {
-    irasai[i].Atnaujinti();
+    Apklausti(irasai[i]);
     if (irasai[i].prijungta) irasai[i].Kalibruoti();
   }
 }

@@ -15,7 +15,9 @@ class KVairalazdes {
   static KVairalazde* vairalazdes;  // the first kiekis records, null while there are none
 
   static void Sukurti();
-  static void Atnaujinti();
+  // Polls every joystick, and now and then looks for new ones. True when a joystick
+  // came or went since the last call: the game then takes Pirmoji again.
+  static bool Atnaujinti();
   static void Kalibruoti();
   static void Naikinti();
   // The first joystick plugged in now, or null: the one the game reads.

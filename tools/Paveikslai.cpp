@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/Valdymas.h"
+#include "core/ZaidimoSkaiciai.h"
 
 namespace {
 
@@ -30,11 +32,12 @@ const Spalva kAuksasTamsus = SpalvaRgb(0.85f, 0.55f, 0.12f);
 const Spalva kBalta = SpalvaRgb(1, 1, 1);
 const Spalva kTamsi = SpalvaRgb(0.03f, 0.03f, 0.02f, 0.9f);
 
-// A battlefield seen from above in the game's own units (cells of 37.5): ground,
+// A battlefield seen from above in the game's own units (cells of LANGELIS): ground,
 // and walls where the function says so.
 Spalva Laukas(double x, double y, bool (*siena)(int, int)) {
-  const int c = static_cast<int>(std::floor(x / 37.5)), r = static_cast<int>(std::floor(y / 37.5));
-  const double u = x / 37.5 - c, v = y / 37.5 - r;
+  const double l = LANGELIS;
+  const int c = static_cast<int>(std::floor(x / l)), r = static_cast<int>(std::floor(y / l));
+  const double u = x / l - c, v = y / l - r;
   if (siena && siena(c, r)) return PlytuRastas(u, v);
   Spalva s = ZemesRastas(x / 75.0, y / 75.0);
   // Walls cast a short shadow on the ground to their lower right.
@@ -56,6 +59,12 @@ Spalva Remas(Spalva s, double x, double y, double w, double h, double r) {
   if (d > -5.0) return Maisyti(kAuksasTamsus, kAuksas, static_cast<float>(Lygu(-5, -2.5, d) * 0.6 + 0.2));
   if (d > -6.5) return Daug(s, 0.4);
   return s;
+}
+
+// A picture's own key at its foot, "keys – what they do".
+std::string Apacia(ValdymoVieta kur) {
+  const ValdymoEilute& e = VienintelioEilute(kur);
+  return std::string(e.klavisai[KALBA_LT]) + " – " + e.veiksmas[KALBA_LT];
 }
 
 bool IntroSienos(int c, int r) {
@@ -91,10 +100,15 @@ KDrobe SienosTekstura() {
 KDrobe ArmijosLapas(const ArmijosSpalvos& a) {
   KDrobe d(512, 128);
   const double w = d.plotis, h = d.aukstis;
-  d.Piesti(KSritis{0, 0, 0.44 * w, h, 24, 24}, 4, [&](double x, double y) { return Korpusas(x - 12, y - 12, a); });
-  d.Piesti(KSritis{0.45 * w, 0, 0.7 * w, h, 14, 28}, 4,
-           [&](double x, double y) { return Bokstelis(x - 7, y - 14, a); });
-  d.Piesti(KSritis{0.9 * w, 0, 0.99 * w, h, 10, 20}, 4, [](double x, double y) { return Sviedinys(x - 5, y - 10); });
+  // Each part in the units and at the place of the sheet the game draws it from.
+  const double k = KORPUSO_PUSE, bx = BOKSTELIO_PUSPLOTIS, by = BOKSTELIO_PUSILGIS, sx = SOVINIO_PUSPLOTIS,
+               sy = SOVINIO_PUSILGIS;
+  d.Piesti(KSritis{KORPUSO_S0 * w, 0, KORPUSO_S1 * w, h, 2 * k, 2 * k}, 4,
+           [&](double x, double y) { return Korpusas(x - k, y - k, a); });
+  d.Piesti(KSritis{BOKSTELIO_S0 * w, 0, BOKSTELIO_S1 * w, h, 2 * bx, 2 * by}, 4,
+           [&](double x, double y) { return Bokstelis(x - bx, y - by, a); });
+  d.Piesti(KSritis{SOVINIO_S0 * w, 0, SOVINIO_S1 * w, h, 2 * sx, 2 * sy}, 4,
+           [&](double x, double y) { return Sviedinys(x - sx, y - sy); });
   d.IsplestiSpalvas(8);
   return d;
 }
@@ -144,7 +158,7 @@ KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos) {
   raides.RasytiSuKonturu(d, sr, "TANKAI", 200, 318, 86, kAuksas, kAuksasTamsus, kTamsi, 3.0, 0.5);
   paprastos.RasytiSuKonturu(d, sr, "Tankų mūšis", 200, 278, 27, kBalta, SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi, 1.5,
                             0.5);
-  paprastos.RasytiSuKonturu(d, sr, "Tarpas arba Enter – toliau", 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
+  paprastos.RasytiSuKonturu(d, sr, Apacia(VIETA_INTRO).c_str(), 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
                             SpalvaRgb(0.85f, 0.8f, 0.65f), kTamsi, 1.2, 0.5);
   return d;
 }
@@ -164,6 +178,7 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
   double y = 316;
   bool vairalazde = false;
   for (const ValdymoEilute& e : VALDYMAS) {
+    if (!PagalbojeRodoma(e)) continue;
     if (e.vairalazde && !vairalazde) {
       vairalazde = true;
       y -= 6;
@@ -174,7 +189,7 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
     paprastos.RasytiSuKonturu(d, sr, e.veiksmas[KALBA_LT], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
     y -= 20.5;
   }
-  paprastos.RasytiSuKonturu(d, sr, "Enter – atgal į meniu", 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
+  paprastos.RasytiSuKonturu(d, sr, Apacia(VIETA_PAGALBA).c_str(), 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
                             SpalvaRgb(0.8f, 0.8f, 0.75f), kTamsi, 1.0, 0.5);
   d.IsplestiSpalvas(2);
   return d;
@@ -186,7 +201,8 @@ KDrobe MeniuPunktai(KRaides& raides) {
   for (int i = 0; i < 3; ++i) {
     // Item i is the band from (3 - i) / 4 to (4 - i) / 4 of the height; the plate
     // keeps clear of the 20 units each neighbour overlaps.
-    const KSritis sr{0, (3 - i) * 128.0, 512, (4 - i) * 128.0, 400, 140};
+    const double juosta = MENIU_PUNKTO_DALIS * d.aukstis;
+    const KSritis sr{0, (3 - i) * juosta, 512, (4 - i) * juosta, 400, 140};
     d.Piesti(sr, 3, [](double x, double y) {
       const double dd = Dezes(x, y, 200, 70, 158, 44, 16);
       if (dd > 0) return Spalva{0.3f, 0.3f, 0.3f, 0};
@@ -206,8 +222,8 @@ KDrobe MeniuPunktai(KRaides& raides) {
 KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
   KDrobe d(1024, 512);
   const double w = d.plotis, h = d.aukstis;
-  const KSritis dalys[3] = {{0, 0, 0.34 * w, h, 400, 600}, {0.34 * w, 0, 0.7 * w, h, 400, 600},
-                            {0.7 * w, 0, w, h, 400, 600}};
+  const double s1 = MENIU_PASIRUOSIMAS_S1, s2 = MENIU_PERGALE_S1;
+  const KSritis dalys[3] = {{0, 0, s1 * w, h, 400, 600}, {s1 * w, 0, s2 * w, h, 400, 600}, {s2 * w, 0, w, h, 400, 600}};
   const ArmijosSpalvos lt = LietuvosSpalvos(), ru = RusijosSpalvos();
 
   // Before any battle: the two armies face each other across the field.

@@ -25,7 +25,7 @@ bool Paleisti() {
   Pletiniai::wglSwapIntervalEXT(1);
   KPrimityvai::Sukurti();
   KVairalazdes::Sukurti();
-  if (KVairalazdes::kiekis >= 1) dabartineVairalazde = &KVairalazdes::vairalazdes[0];
+  dabartineVairalazde = KVairalazdes::Pirmoji();
   laikmatis.Sukurti();
   InicializuotiGL(nustatymai);
   glDisable(GL_DEPTH_TEST);
@@ -56,7 +56,8 @@ void Kadras(float kadroLaikas) {
   laikmatis.KadroLaikas = kadroLaikas;
   klaviatura.Atnaujinti();
   langas.Atnaujinti();
-  KVairalazdes::Atnaujinti();
+  // A pad plugged in or pulled out: the game reads the first one there is.
+  if (KVairalazdes::Atnaujinti()) dabartineVairalazde = KVairalazdes::Pirmoji();
   muzika.Atnaujinti();
   AtnaujintiZaidima();
   PiestiKadra();

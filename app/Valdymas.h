@@ -55,10 +55,13 @@ inline constexpr ValdymoEilute VALDYMAS[] = {
     {false, VIETA_VISUR, {"F3", "F3"}, {"šūvio garsas", "play the shot sound"}},
     {false, VIETA_INTRO, {"Tarpas arba Enter", "Space or Enter"}, {"toliau", "skip the intro"}},
     {false, VIETA_PAGALBA, {"Enter", "Enter"}, {"atgal į meniu", "back to the menu"}},
-    {true, VIETA_MENIU | VIETA_MUSIS, {"Ašys X / Y", "Axes X / Y"}, {"važiuoti, rinktis meniu", "drive, choose in the menu"}},
-    {true, VIETA_MUSIS, {"4-oji ašis", "4th axis"}, {"sukti bokštelį", "turn the turret"}},
-    {true, VIETA_MUSIS, {"Mygtukas 1 / 7", "Button 1 / 7"}, {"šauti", "fire"}},
-    {true, VIETA_MUSIS, {"Mygtukas 8", "Button 8"}, {"kitas tankas", "take the next tank"}},
+    // The joystick's axes and buttons with a pad's own names for them (platform/PadoIsdestymas.h).
+    {true, VIETA_MENIU | VIETA_MUSIS, {"K. lazdelė · X / Y", "Left stick (axes X / Y)"},
+     {"važiuoti, rinktis meniu", "drive, choose in the menu"}},
+    {true, VIETA_MUSIS, {"D. lazdelė ↔", "Right stick across (4th axis)"},
+     {"sukti bokštelį (4-a ašis)", "turn the turret"}},
+    {true, VIETA_MUSIS, {"A / RB · 1 / 7", "A / RB (buttons 1 / 7)"}, {"šauti", "fire"}},
+    {true, VIETA_MUSIS, {"Y / LB · 8", "Y / LB (button 8)"}, {"kitas tankas", "take the next tank"}},
 };
 
 // True for the lines the help picture lists.

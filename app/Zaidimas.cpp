@@ -3,6 +3,7 @@
 #include "app/Globalai.h"
 #include "app/Valdymas.h"
 #include "gfx/GlBusena.h"
+#include "gfx/KLangas.h"
 #include "input/KVairalazdes.h"
 
 namespace {
@@ -147,6 +148,10 @@ void AtnaujintiZaidima() {
 }
 
 void PiestiKadra() {
+  // With either display key the scene follows the window's size; without them the
+  // viewport stays as InicializuotiGL set it from dydis.
+  if (nustatymai.darbalaukis == 1 || nustatymai.proporcija == 1)
+    VaizdoSritis(langoPlotis, langoAukstis, nustatymai.proporcija == 1);
   glClear(GL_COLOR_BUFFER_BIT);
   OrtoProjekcija(0, 0, VAIZDO_PLOTIS, VAIZDO_AUKSTIS, 100.0f, -100.0f);
   glColor4f(1, 1, 1, 1);

@@ -15,6 +15,8 @@ class KNustatymai {
   int32_t accum_bpp;
   int32_t stencil_bpp;
   bool fullscr;
+  int32_t darbalaukis;          // 1: a borderless window over the whole display, no mode switch
+  int32_t proporcija;           // 1: the scene kept at 4:3 with black bars
   bool vsync;                   // "v-sync": stored, consulted by nothing
   char pavad[32];               // at most 31 characters
   char klase[32];               // "class"

@@ -1,6 +1,7 @@
 #include "gfx/GlBusena.h"
 
 #include "config/KNustatymai.h"
+#include "core/ZaidimoSkaiciai.h"
 
 namespace Pletiniai {
 PFNWGLGETEXTENSIONSSTRINGARB wglGetExtensionsStringARB = nullptr;
@@ -49,6 +50,18 @@ void InicializuotiGL(const KNustatymai& nustatymai) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glEnable(GL_CULL_FACE);
   glCullFace(GL_BACK);
+}
+
+void VaizdoSritis(int plotis, int aukstis, bool proporcija) {
+  if (plotis <= 0 || aukstis <= 0) return;
+  int w = plotis, h = aukstis;
+  if (proporcija) {
+    if (plotis * VAIZDO_AUKSTIS > aukstis * VAIZDO_PLOTIS)
+      w = aukstis * VAIZDO_PLOTIS / VAIZDO_AUKSTIS;  // wider than the scene: bars left and right
+    else
+      h = plotis * VAIZDO_AUKSTIS / VAIZDO_PLOTIS;  // taller: bars above and below
+  }
+  glViewport((plotis - w) / 2, (aukstis - h) / 2, w, h);
 }
 
 void OrtoProjekcija(int kaire, int apacia, int desine, int virsus, float artimas, float tolimas) {

@@ -25,5 +25,9 @@ extern PFNGLMULTITEXCOORD2F glMultiTexCoord2f;
 void TikrintiPletinius(HDC dc);
 // The one-time GL state: viewport from "dydis", blending, culling.
 void InicializuotiGL(const KNustatymai& nustatymai);
+// The viewport over a window of plotis by aukstis pixels: all of it, or with proporcija
+// the largest rectangle of the scene's 4:3 in its middle, the rest left to the clear
+// colour. A window with no area keeps the viewport it had.
+void VaizdoSritis(int plotis, int aukstis, bool proporcija);
 // Note the order: left, bottom, right, top.
 void OrtoProjekcija(int kaire, int apacia, int desine, int virsus, float artimas, float tolimas);

@@ -10,6 +10,7 @@
 #include "gfx/KadruRitmas.h"
 
 bool langasUzdaromas = false;
+int langoPlotis = 0, langoAukstis = 0;
 
 namespace {
 PIXELFORMATDESCRIPTOR PradinisFormatas() {
@@ -33,8 +34,12 @@ void Klaida(const char* tekstas) { MessageBoxA(nullptr, tekstas, "KLAIDA", MB_OK
 
 LRESULT CALLBACK LangoProcedura(HWND langas, UINT pranesimas, WPARAM wParam, LPARAM lParam) {
   switch (pranesimas) {
+    case WM_SIZE:
+      // Only noted: the viewport follows it where the settings ask (PiestiKadra).
+      langoPlotis = LOWORD(lParam);
+      langoAukstis = HIWORD(lParam);
+      return 0;
     case WM_CREATE:
-    case WM_SIZE:  // the viewport stays as set up
     case WM_ACTIVATE:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -82,20 +87,35 @@ LRESULT CALLBACK LangoProcedura(HWND langas, UINT pranesimas, WPARAM wParam, LPA
 }
 
 bool KLangas::Sukurti(const KNustatymai& n, bool rodyti) {
-  int x = n.fullscr ? 0 : n.x;
-  int y = n.fullscr ? 0 : n.y;
+  // The desktop's own full screen switches no mode, so it wins over fullscr.
+  const bool darbalaukis = n.darbalaukis == 1;
+  const bool perjungti = n.fullscr && !darbalaukis;
+  int x = perjungti ? 0 : n.x;
+  int y = perjungti ? 0 : n.y;
   if (sukurtas) {
     Naikinti();
     sukurtas = false;
   }
   std::snprintf(klase, sizeof klase, "%s", n.klase);
-  visoEkrano = n.fullscr;
+  visoEkrano = perjungti;
+  darbalaukio = darbalaukis;
 
   RECT sritis;
   sritis.left = x;
   sritis.top = y;
   sritis.right = x + n.plotis;
   sritis.bottom = y + n.aukstis;
+  if (darbalaukis) {
+    // The whole display the window would be on, at the resolution it has now.
+    MONITORINFO ekranas = {};
+    ekranas.cbSize = sizeof ekranas;
+    HMONITOR m = MonitorFromRect(&sritis, MONITOR_DEFAULTTONEAREST);
+    if (m && GetMonitorInfoA(m, &ekranas)) sritis = ekranas.rcMonitor;
+    x = sritis.left;
+    y = sritis.top;
+  }
+  langoPlotis = sritis.right - sritis.left;
+  langoAukstis = sritis.bottom - sritis.top;
 
   instancija = GetModuleHandleA(nullptr);
 
@@ -118,7 +138,7 @@ bool KLangas::Sukurti(const KNustatymai& n, bool rodyti) {
     return false;
   }
 
-  if (n.fullscr) {
+  if (perjungti) {
     DEVMODEA rezimas = {};
     rezimas.dmSize = sizeof(DEVMODEA);
     rezimas.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
@@ -133,7 +153,7 @@ bool KLangas::Sukurti(const KNustatymai& n, bool rodyti) {
   }
 
   DWORD isplestinis, stilius;
-  if (n.fullscr) {
+  if (perjungti || darbalaukis) {
     isplestinis = WS_EX_APPWINDOW;
     stilius = WS_POPUP;
   } else {
@@ -196,7 +216,7 @@ void KLangas::Rodyti() {
   ShowWindow(langas, SW_SHOW);
   SetForegroundWindow(langas);
   SetFocus(langas);
-  if (visoEkrano) ShowCursor(FALSE);
+  if (visoEkrano || darbalaukio) ShowCursor(FALSE);
 }
 
 void KLangas::Atnaujinti() {

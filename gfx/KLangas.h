@@ -6,6 +6,9 @@ class KNustatymai;
 // Set by the window procedure on WM_CLOSE and by the pump on WM_QUIT; never cleared.
 extern bool langasUzdaromas;
 
+// The client area's size: as asked for at creation, then as WM_SIZE reports it.
+extern int langoPlotis, langoAukstis;
+
 // The pixel-format descriptor of the process: its bit counts come from the settings
 // of the first window created and stay for every later one.
 extern PIXELFORMATDESCRIPTOR langoFormatas;
@@ -32,5 +35,6 @@ class KLangas {
  private:
   // What the teardown must undo, kept from the creation: the settings may change.
   char klase[32] = {};
-  bool visoEkrano = false;
+  bool visoEkrano = false;   // the display mode was switched
+  bool darbalaukio = false;  // a borderless window over the display, its mode untouched
 };

@@ -46,6 +46,15 @@ ok $([ -x "$PREFIX/libexec/tankai/tankai" ] && file -b "$PREFIX/libexec/tankai/t
   "the game binary is in libexec/tankai"
 ok $(cmp -s "$DATA/settings.cfg" "$BUILD/settings.cfg"; echo $?) "default settings.cfg beside the data"
 ok $(diff -r "$DATA/duomenys" "$BUILD/duomenys" > /dev/null; echo $?) "duomenys/ holds exactly the generated data"
+# The pad mappings lie where SDL's layer reads them, beside the game, with their licence.
+if [ -f "$BUILD/gamecontrollerdb.txt" ]; then
+  ok $(cmp -s "$PREFIX/libexec/tankai/gamecontrollerdb.txt" "$BUILD/gamecontrollerdb.txt" &&
+    grep -q '^Files: gamecontrollerdb.txt' "$PREFIX/share/doc/tankai/copyright" &&
+    grep -q '^License: Zlib' "$PREFIX/share/doc/tankai/copyright"; echo $?) \
+    "gamecontrollerdb.txt beside the game, its zlib licence in the copyright file"
+else
+  log "the build ships no gamecontrollerdb.txt (no vendor folder): not looked for"
+fi
 
 DESKTOP=$PREFIX/share/applications/tankai.desktop
 ok $(grep -qx 'Exec=tankai' "$DESKTOP" && grep -qx 'Icon=tankai' "$DESKTOP" && grep -qx 'Type=Application' "$DESKTOP"; echo $?) \
@@ -78,7 +87,7 @@ ok $(grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$META"; echo $?) 
 MAN=$PREFIX/share/man/man6/tankai.6.gz
 warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$MAN" 2>&1 > "$WORK/man.txt")
 ok $([ -z "$warnings" ] && [ -s "$WORK/man.txt" ]; echo $?) "man -l renders tankai(6) without warnings${warnings:+: $warnings}"
-for word in '~/.config/tankai/settings.cfg' Escape Space F1 F2 F3 fullscr dydis; do
+for word in '~/.config/tankai/settings.cfg' Escape Space F1 F2 F3 fullscr dydis darbalaukis proporcija; do
   ok $(grep -qF -- "$word" "$WORK/man.txt"; echo $?) "the manual page tells of $word"
 done
 ok $(grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$PREFIX/share/doc/tankai/copyright" &&

@@ -106,6 +106,18 @@ int EkranoIndeksas(LPCSTR irenginys) {
   return -1;
 }
 
+// Monitors are handed out as display index + 1.
+HMONITOR Monitorius(int ekranas) { return reinterpret_cast<HMONITOR>(static_cast<uintptr_t>(ekranas) + 1); }
+
+// The display whose bounds are exactly this rectangle, or -1.
+int UzdengiamasEkranas(int x, int y, int plotis, int aukstis) {
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect r;
+    if (SDL_GetDisplayBounds(i, &r) == 0 && r.x == x && r.y == y && r.w == plotis && r.h == aukstis) return i;
+  }
+  return -1;
+}
+
 bool SpalvosTinka(DWORD bitai, Uint32 formatas) {
   int sdl = SDL_BITSPERPIXEL(formatas);
   // Windows counts 24-bit colour in 32-bit pixels as 32; SDL says 24.
@@ -172,6 +184,7 @@ bool PerkurtiSuGl(Langas* langas) {
   Uint32 buvo = langas->sdl ? SDL_GetWindowFlags(langas->sdl) : 0;
   veliavos |= (buvo & SDL_WINDOW_SHOWN) ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
   if (langas->visoEkrano) veliavos |= SDL_WINDOW_FULLSCREEN;
+  if (langas->darbalaukis) veliavos |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   if (!(langas->stilius & WS_CAPTION)) veliavos |= SDL_WINDOW_BORDERLESS;
   SDL_Window* naujas = SDL_CreateWindow(langas->pavadinimas.c_str(), langas->x, langas->y,
                                         langas->plotis, langas->aukstis, veliavos);
@@ -310,6 +323,47 @@ BOOL AdjustWindowRectEx(RECT* sritis, DWORD stilius, BOOL meniu, DWORD isplestin
   return TRUE;
 }
 
+HMONITOR MonitorFromRect(const RECT* sritis, DWORD veliavos) {
+  if (!sritis || !UztikrintiVaizda()) return nullptr;
+  // The display that shares the most area with the rectangle; with none, by the flags.
+  int geriausias = -1;
+  int64_t daugiausia = 0, arciausia = INT64_MAX;
+  int artimiausias = -1;
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect r;
+    if (SDL_GetDisplayBounds(i, &r) != 0) continue;
+    const int64_t w = std::min<int64_t>(sritis->right, r.x + r.w) - std::max<int64_t>(sritis->left, r.x);
+    const int64_t h = std::min<int64_t>(sritis->bottom, r.y + r.h) - std::max<int64_t>(sritis->top, r.y);
+    if (w > 0 && h > 0 && w * h > daugiausia) {
+      daugiausia = w * h;
+      geriausias = i;
+    }
+    // Distance between the two rectangles along each axis (0 where they overlap).
+    const int64_t dx = std::max<int64_t>({0, r.x - int64_t{sritis->right}, int64_t{sritis->left} - (r.x + r.w)});
+    const int64_t dy = std::max<int64_t>({0, r.y - int64_t{sritis->bottom}, int64_t{sritis->top} - (r.y + r.h)});
+    if (dx * dx + dy * dy < arciausia) {
+      arciausia = dx * dx + dy * dy;
+      artimiausias = i;
+    }
+  }
+  if (geriausias >= 0) return Monitorius(geriausias);
+  if (veliavos == MONITOR_DEFAULTTONEAREST && artimiausias >= 0) return Monitorius(artimiausias);
+  if (veliavos == MONITOR_DEFAULTTOPRIMARY && SDL_GetNumVideoDisplays() > 0) return Monitorius(0);
+  return nullptr;
+}
+
+BOOL GetMonitorInfoA(HMONITOR monitorius, MONITORINFO* info) {
+  if (!info || info->cbSize < sizeof(MONITORINFO) || !SDL_WasInit(SDL_INIT_VIDEO)) return FALSE;
+  const int ekranas = static_cast<int>(reinterpret_cast<uintptr_t>(monitorius)) - 1;
+  SDL_Rect r, darbo;
+  if (ekranas < 0 || SDL_GetDisplayBounds(ekranas, &r) != 0) return FALSE;
+  if (SDL_GetDisplayUsableBounds(ekranas, &darbo) != 0) darbo = r;
+  info->rcMonitor = {r.x, r.y, r.x + r.w, r.y + r.h};
+  info->rcWork = {darbo.x, darbo.y, darbo.x + darbo.w, darbo.y + darbo.h};
+  info->dwFlags = ekranas == 0 ? MONITORINFOF_PRIMARY : 0;
+  return TRUE;
+}
+
 HWND CreateWindowExA(DWORD isplestinis, LPCSTR klase, LPCSTR pavadinimas, DWORD stilius, int x, int y,
                      int plotis, int aukstis, HWND, HMENU meniu, HINSTANCE, LPVOID) {
   if (!klase) return nullptr;
@@ -338,9 +392,14 @@ HWND CreateWindowExA(DWORD isplestinis, LPCSTR klase, LPCSTR pavadinimas, DWORD 
   if (rezimas.perjungtas && (stilius & WS_POPUP) && x == 0 && y == 0 && plotis == rezimas.rezimas.w &&
       aukstis == rezimas.rezimas.h)
     l->visoEkrano = true;
+  // A popup exactly over a display, with no mode switched, is a full-screen window at the
+  // desktop's own mode, as Windows treats it: the window manager is told so.
+  if (!l->visoEkrano && (stilius & WS_POPUP) && UzdengiamasEkranas(x, y, plotis, aukstis) >= 0)
+    l->darbalaukis = true;
 
   Uint32 veliavos = SDL_WINDOW_HIDDEN;
   if (l->visoEkrano) veliavos |= SDL_WINDOW_FULLSCREEN;
+  if (l->darbalaukis) veliavos |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   if (!(stilius & WS_CAPTION)) veliavos |= SDL_WINDOW_BORDERLESS;
   l->sdl = SDL_CreateWindow(l->pavadinimas.c_str(), l->x, l->y, l->plotis, l->aukstis, veliavos);
   if (!l->sdl) {

@@ -31,7 +31,12 @@ struct Gedimas {
 std::vector<Gedimas> gedimai;
 bool irasyti = false;
 std::vector<TestuPranesimas> pranesimai;
-std::vector<SDL_Joystick*> virtualios;
+// Virtual devices the tests attached: the joystick, and the pad's controller when it is one.
+struct Virtuali {
+  SDL_Joystick* j;
+  SDL_GameController* p;
+};
+std::vector<Virtuali> virtualios;
 int uzsklandosPrasymai = 0;
 }  // namespace
 
@@ -81,6 +86,19 @@ int TestaiUzsklandosPrasymai() { return uzsklandosPrasymai; }
 bool TestaiLangasMatomas(HWND hwnd) {
   Langas* l = RastiLanga(hwnd);
   return l && l->sdl && (SDL_GetWindowFlags(l->sdl) & SDL_WINDOW_SHOWN);
+}
+
+bool TestaiDarbalaukioLangas(HWND hwnd) {
+  Langas* l = RastiLanga(hwnd);
+  return l && l->sdl &&
+         (SDL_GetWindowFlags(l->sdl) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+bool TestaiKeistiDydi(HWND hwnd, int plotis, int aukstis) {
+  Langas* l = RastiLanga(hwnd);
+  if (!l || !l->sdl) return false;
+  SDL_SetWindowSize(l->sdl, plotis, aukstis);
+  return true;
 }
 
 RECT TestaiKlientoSritis(HWND hwnd) {
@@ -192,38 +210,126 @@ bool TestaiIseiti() {
 
 int TestaiPrijungtiVairalazde(int asys, int mygtukai) {
   if (!UztikrintiVairalazdes()) return -1;
-  int indeksas = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, asys, mygtukai, 1);
+  // A kind SDL has no mapping for: the layer reads it raw.
+  int indeksas = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, asys, mygtukai, 1);
   if (indeksas < 0) return -1;
   SDL_Joystick* j = SDL_JoystickOpen(indeksas);
   if (!j) return -1;
-  virtualios.push_back(j);
+  virtualios.push_back({j, nullptr});
+  return indeksas;
+}
+
+int TestaiPrijungtiPada(unsigned mygtukai, unsigned asys) {
+  if (!UztikrintiVairalazdes()) return -1;
+  const SDL_GameControllerButton sdlMygtukai[] = {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_Y,
+                                                  SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
+                                                  SDL_CONTROLLER_BUTTON_RIGHTSHOULDER};
+  const SDL_GameControllerAxis sdlAsys[] = {SDL_CONTROLLER_AXIS_LEFTX, SDL_CONTROLLER_AXIS_LEFTY,
+                                            SDL_CONTROLLER_AXIS_RIGHTX, SDL_CONTROLLER_AXIS_RIGHTY};
+  SDL_VirtualJoystickDesc d;
+  SDL_zero(d);
+  d.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+  d.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+  d.naxes = SDL_CONTROLLER_AXIS_MAX;
+  d.nbuttons = SDL_CONTROLLER_BUTTON_DPAD_RIGHT + 1;
+  d.name = "Tankai test pad";
+  d.button_mask = (1u << SDL_CONTROLLER_BUTTON_DPAD_UP) | (1u << SDL_CONTROLLER_BUTTON_DPAD_DOWN) |
+                  (1u << SDL_CONTROLLER_BUTTON_DPAD_LEFT) | (1u << SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+  for (unsigned i = 0; i < 4; ++i) {
+    if (mygtukai & (1u << i)) d.button_mask |= 1u << sdlMygtukai[i];
+    if (asys & (1u << i)) d.axis_mask |= 1u << sdlAsys[i];
+  }
+  const int indeksas = SDL_JoystickAttachVirtualEx(&d);
+  if (indeksas < 0) return -1;
+  SDL_GameController* p = SDL_GameControllerOpen(indeksas);
+  if (!p) return -1;
+  virtualios.push_back({SDL_GameControllerGetJoystick(p), p});
   return indeksas;
 }
 
 namespace {
-SDL_Joystick* Virtuali(int prietaisas) {
+Virtuali* RastiVirtualia(int prietaisas) {
   SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(prietaisas);
-  for (SDL_Joystick* j : virtualios)
-    if (SDL_JoystickInstanceID(j) == id) return j;
+  for (Virtuali& v : virtualios)
+    if (SDL_JoystickInstanceID(v.j) == id) return &v;
   return nullptr;
+}
+
+// Presses a pad's button through the raw button its mapping binds it to.
+bool PadoSdlMygtukas(int prietaisas, SDL_GameControllerButton mygtukas, bool nuspaustas) {
+  Virtuali* v = RastiVirtualia(prietaisas);
+  if (!v || !v->p) return false;
+  SDL_GameControllerButtonBind r = SDL_GameControllerGetBindForButton(v->p, mygtukas);
+  return r.bindType == SDL_CONTROLLER_BINDTYPE_BUTTON &&
+         SDL_JoystickSetVirtualButton(v->j, r.value.button, nuspaustas ? SDL_PRESSED : SDL_RELEASED) == 0;
 }
 }  // namespace
 
 bool TestaiVairalazdesAsis(int prietaisas, int asis, int16_t reiksme) {
-  SDL_Joystick* j = Virtuali(prietaisas);
-  return j && SDL_JoystickSetVirtualAxis(j, asis, reiksme) == 0;
+  Virtuali* v = RastiVirtualia(prietaisas);
+  return v && SDL_JoystickSetVirtualAxis(v->j, asis, reiksme) == 0;
 }
 
 bool TestaiVairalazdesMygtukas(int prietaisas, int mygtukas, bool nuspaustas) {
-  SDL_Joystick* j = Virtuali(prietaisas);
-  return j && SDL_JoystickSetVirtualButton(j, mygtukas, nuspaustas ? SDL_PRESSED : SDL_RELEASED) == 0;
+  Virtuali* v = RastiVirtualia(prietaisas);
+  return v && SDL_JoystickSetVirtualButton(v->j, mygtukas, nuspaustas ? SDL_PRESSED : SDL_RELEASED) == 0;
+}
+
+bool TestaiPadoMygtukas(int prietaisas, PadoMygtukas mygtukas, bool nuspaustas) {
+  const SDL_GameControllerButton sdl[] = {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_Y,
+                                          SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER};
+  return PadoSdlMygtukas(prietaisas, sdl[static_cast<int>(mygtukas)], nuspaustas);
+}
+
+bool TestaiPadoAsis(int prietaisas, PadoAsis asis, int16_t reiksme) {
+  const SDL_GameControllerAxis sdl[] = {SDL_CONTROLLER_AXIS_LEFTX, SDL_CONTROLLER_AXIS_LEFTY,
+                                        SDL_CONTROLLER_AXIS_RIGHTX, SDL_CONTROLLER_AXIS_RIGHTY};
+  Virtuali* v = RastiVirtualia(prietaisas);
+  if (!v || !v->p) return false;
+  SDL_GameControllerButtonBind r = SDL_GameControllerGetBindForAxis(v->p, sdl[static_cast<int>(asis)]);
+  return r.bindType == SDL_CONTROLLER_BINDTYPE_AXIS && SDL_JoystickSetVirtualAxis(v->j, r.value.axis, reiksme) == 0;
+}
+
+bool TestaiPadoKryzmas(int prietaisas, bool aukstyn, bool desinen, bool zemyn, bool kairen) {
+  return PadoSdlMygtukas(prietaisas, SDL_CONTROLLER_BUTTON_DPAD_UP, aukstyn) &&
+         PadoSdlMygtukas(prietaisas, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, desinen) &&
+         PadoSdlMygtukas(prietaisas, SDL_CONTROLLER_BUTTON_DPAD_DOWN, zemyn) &&
+         PadoSdlMygtukas(prietaisas, SDL_CONTROLLER_BUTTON_DPAD_LEFT, kairen);
+}
+
+std::string TestaiVairalazdesGuid(int prietaisas) {
+  char tekstas[33] = {};
+  SDL_JoystickGUID guid = SDL_JoystickGetDeviceGUID(prietaisas);
+  // Mapping lines carry no checksum of the device's name (bytes 2 and 3).
+  guid.data[2] = guid.data[3] = 0;
+  SDL_JoystickGetGUIDString(guid, tekstas, sizeof tekstas);
+  return tekstas;
+}
+
+namespace {
+void Uzdaryti(const Virtuali& v) {
+  if (v.p)
+    SDL_GameControllerClose(v.p);
+  else
+    SDL_JoystickClose(v.j);
+}
+}  // namespace
+
+bool TestaiAtjungtiVairalazde(int prietaisas) {
+  Virtuali* v = RastiVirtualia(prietaisas);
+  if (!v) return false;
+  Uzdaryti(*v);
+  virtualios.erase(virtualios.begin() + (v - virtualios.data()));
+  return SDL_JoystickDetachVirtual(prietaisas) == 0;
 }
 
 void TestaiAtjungtiVairalazdes() {
-  for (SDL_Joystick* j : virtualios) SDL_JoystickClose(j);
+  for (const Virtuali& v : virtualios) Uzdaryti(v);
   virtualios.clear();
   UzdarytiVairalazdes();
   if (!SDL_WasInit(SDL_INIT_JOYSTICK)) return;
   for (int i = SDL_NumJoysticks() - 1; i >= 0; --i)
     if (SDL_JoystickIsVirtual(i)) SDL_JoystickDetachVirtual(i);
 }
+
+int TestaiPaduAprasai(const char* failas) { return UztikrintiVairalazdes() ? UzkrautiPaduAprasus(failas) : -1; }

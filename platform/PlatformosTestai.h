@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/PadoIsdestymas.h"
 #include "platform/Platforma.h"
 
 // Headless runs: selects SDL's offscreen video driver unless one is already chosen.
@@ -43,6 +44,10 @@ int TestaiZymeklioSkaitiklis();  // ShowCursor's display count
 bool TestaiLangasMatomas(HWND hwnd);
 // The client rectangle on the screen as the layer placed it.
 RECT TestaiKlientoSritis(HWND hwnd);
+// Whether the window is a full-screen window at the desktop's own mode.
+bool TestaiDarbalaukioLangas(HWND hwnd);
+// Resizes the window as a user or the window manager would.
+bool TestaiKeistiDydi(HWND hwnd, int plotis, int aukstis);
 // The window system's own id of the window (an X11 window), 0 when there is none.
 unsigned long TestaiSistemosLangoId(HWND hwnd);
 // Selects the X11 video driver, for the one test that needs a real X server.
@@ -66,8 +71,20 @@ bool TestaiRatukas(HWND hwnd, float linijos);
 bool TestaiUzdaryti(HWND hwnd);  // the close box
 bool TestaiIseiti();             // a quit request from the system
 
-// Virtual joysticks. Returns the device index or -1.
+// Virtual joysticks of a kind SDL does not know, read raw. Returns the device index or -1.
 int TestaiPrijungtiVairalazde(int asys, int mygtukai);
 bool TestaiVairalazdesAsis(int prietaisas, int asis, int16_t reiksme);
 bool TestaiVairalazdesMygtukas(int prietaisas, int mygtukas, bool nuspaustas);
+// A virtual game pad SDL knows, with the buttons and sticks of the pad layout given by
+// bit (1 << PadoMygtukas, 1 << PadoAsis) and a d-pad; moved by its own controls.
+int TestaiPrijungtiPada(unsigned mygtukai = ~0u, unsigned asys = ~0u);
+bool TestaiPadoMygtukas(int prietaisas, PadoMygtukas mygtukas, bool nuspaustas);
+bool TestaiPadoAsis(int prietaisas, PadoAsis asis, int16_t reiksme);
+bool TestaiPadoKryzmas(int prietaisas, bool aukstyn, bool desinen, bool zemyn, bool kairen);
+// The device's GUID as SDL's mapping lines write it (without the name's checksum).
+std::string TestaiVairalazdesGuid(int prietaisas);
+// Pulls one virtual device out (the indices of those after it move down by one).
+bool TestaiAtjungtiVairalazde(int prietaisas);
 void TestaiAtjungtiVairalazdes();
+// Reads a file of pad mappings as the layer reads the one beside the game.
+int TestaiPaduAprasai(const char* failas);

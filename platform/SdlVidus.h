@@ -11,8 +11,12 @@ namespace platforma {
 
 // Starts SDL's video subsystem once; false when no video driver can start.
 bool UztikrintiVaizda();
-// Starts SDL's joystick subsystem once.
+// Starts SDL's joystick and game-controller subsystems once, with the pad mappings
+// of a gamecontrollerdb.txt beside the program when there is one.
 bool UztikrintiVairalazdes();
+// Adds the pad mappings of a file in SDL's gamecontrollerdb format: how many SDL took,
+// -1 when the file cannot be read. Lines SDL cannot use are skipped.
+int UzkrautiPaduAprasus(const char* failas);
 
 struct Langas;
 
@@ -33,6 +37,7 @@ struct Langas {
   std::string pavadinimas;
   int x = 0, y = 0, plotis = 0, aukstis = 0;  // client area, screen coordinates
   bool visoEkrano = false;
+  bool darbalaukis = false;  // a popup over a whole display, at the display's own mode
   Kontekstas dc;
 };
 

@@ -48,6 +48,7 @@ typedef struct HBRUSH__* HBRUSH;
 typedef struct HMENU__* HMENU;
 typedef struct HGDIOBJ__* HGDIOBJ;
 typedef HGDIOBJ HFONT;
+typedef struct HMONITOR__* HMONITOR;
 typedef void* LPVOID;
 typedef void* PROC;
 
@@ -58,6 +59,18 @@ typedef union _LARGE_INTEGER {
 
 typedef struct tagRECT { LONG left, top, right, bottom; } RECT;
 typedef struct tagPOINT { LONG x, y; } POINT;
+
+// ---- monitors ----------------------------------------------------------------
+#define MONITOR_DEFAULTTONULL 0
+#define MONITOR_DEFAULTTOPRIMARY 1
+#define MONITOR_DEFAULTTONEAREST 2
+#define MONITORINFOF_PRIMARY 1
+typedef struct tagMONITORINFO {
+  DWORD cbSize;
+  RECT rcMonitor;
+  RECT rcWork;
+  DWORD dwFlags;
+} MONITORINFO;
 
 typedef struct tagMSG {
   HWND hwnd;
@@ -327,6 +340,7 @@ typedef struct _devicemodeA {
 #define MAXPNAMELEN 32
 #define MAX_JOYSTICKOEMVXDNAME 260
 #define JOYERR_NOERROR 0
+#define MMSYSERR_NODRIVER 6
 #define JOYERR_PARMS 165
 #define JOYERR_UNPLUGGED 167
 #define JOY_RETURNX 0x00000001
@@ -383,6 +397,8 @@ HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
 LONG ChangeDisplaySettingsExA(LPCSTR device, DEVMODEA* mode, HWND hwnd, DWORD flags, LPVOID param);
 LONG ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags);
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle);
+HMONITOR MonitorFromRect(const RECT* rect, DWORD flags);
+BOOL GetMonitorInfoA(HMONITOR monitor, MONITORINFO* info);
 HWND CreateWindowExA(DWORD exStyle, LPCSTR klase, LPCSTR title, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      LPVOID param);

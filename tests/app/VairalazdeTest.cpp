@@ -2,6 +2,8 @@
 // recalibrated by F2 in the frame F2 goes down (not while it is held).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 
 #include "app/Globalai.h"
@@ -74,4 +76,86 @@ TEST_F(ProgramJoystick, TheGameReadsTheStickInTheFrameItIsPolled) {
   ASSERT_TRUE(TestaiVairalazdesAsis(prietaisas, 1, Reiksme(32768)));
   Kadras();
   EXPECT_EQ(meniu.pasirinkimas, 1);
+}
+
+// A pad plugged in while a battle runs, through the real frame: found by the next look
+// (twice a second) and made the game's joystick; its right stick turns the turret and A
+// fires. Pulled out with the stick over and A held, the tank stops turning and fires no
+// more; plugged back in, the pad turns the turret again.
+TEST(ProgramPad, PluggedInPulledOutAndBackInABattle) {
+  NaujaPrograma();
+  ASSERT_TRUE(Paleisti());
+  EXPECT_EQ(dabartineVairalazde, nullptr);
+  busena = BUSENA_MENIU;
+  meniu.pasirinkimas = 0;
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "Return", true));
+  Kadras();
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "Return", false));
+  Kadras();
+  ASSERT_EQ(busena, BUSENA_MUSIS);
+  KTankas& t = *dabartinisTankas;
+
+  // Frames until the game has a joystick (or has none): the seconds it took, and the
+  // longest frame, which the look may have had to wait for.
+  auto Laukti = [](bool yra, double& ilgiausias) {
+    const auto pradzia = std::chrono::steady_clock::now();
+    ilgiausias = 0;
+    while ((dabartineVairalazde != nullptr) != yra &&
+           std::chrono::steady_clock::now() - pradzia < std::chrono::seconds(5)) {
+      const auto k = std::chrono::steady_clock::now();
+      Kadras();
+      ilgiausias = std::max(ilgiausias, std::chrono::duration<double>(std::chrono::steady_clock::now() - k).count());
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - pradzia).count();
+  };
+  double kadras = 0;
+  int pad = TestaiPrijungtiPada();
+  ASSERT_GE(pad, 0);
+  double s = Laukti(true, kadras);
+  ASSERT_NE(dabartineVairalazde, nullptr);
+  EXPECT_LT(s, 1.0 + kadras) << "a pad plugged in is the game's within a second";
+
+  t.sovinysSkrenda = false;
+  t.uztaisymas = 5;
+  ASSERT_TRUE(TestaiPadoMygtukas(pad, PadoMygtukas::A, true));
+  Kadras();
+  EXPECT_LT(t.uztaisymas, 5) << "A fires: the reload starts again";
+  ASSERT_TRUE(TestaiPadoAsis(pad, PadoAsis::DesinysX, 32767));
+  float kampas = t.bokstelioKampas;
+  Kadras();
+  EXPECT_FLOAT_EQ(t.bokstelioKampas, kampas - 2) << "the right stick across turns the turret";
+
+  KVairalazde& irasas = *dabartineVairalazde;
+  ASSERT_TRUE(TestaiAtjungtiVairalazde(pad));
+  t.sovinysSkrenda = false;
+  t.uztaisymas = 5;
+  kampas = t.bokstelioKampas;
+  ZurnaloGaudykle zurnalas;
+  Kadras();
+  EXPECT_EQ(dabartineVairalazde, nullptr);
+  EXPECT_EQ(irasas.mygtukai[0], KLAVISAS_PAKELTAS) << "A reads as let go";
+  EXPECT_EQ(irasas.asys[3], 0.0f) << "the stick reads as at rest";
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "F2", true));  // nothing to calibrate now
+  for (int i = 0; i < 4; ++i) Kadras();
+  ASSERT_TRUE(TestaiKlavisas(langas.langas, "F2", false));
+  EXPECT_EQ(irasas.mygtukai[0], KLAVISAS_ATLEISTAS);
+  EXPECT_EQ(zurnalas.Kiek("Kalibruojama (0): 32768 32768"), 0);
+  EXPECT_FLOAT_EQ(t.bokstelioKampas, kampas) << "pulled out, the turret stops";
+  EXPECT_GE(t.uztaisymas, 5) << "pulled out with A held, no shot";
+
+  pad = TestaiPrijungtiPada();
+  ASSERT_GE(pad, 0);
+  Laukti(true, kadras);
+  ASSERT_EQ(dabartineVairalazde, &irasas) << "back in its own record";
+  EXPECT_EQ(KVairalazdes::kiekis, 1);
+  EXPECT_EQ(zurnalas.Kiek("Kalibruojama (0): 32768 32768"), 1) << "made afresh, at its rest";
+  ASSERT_TRUE(TestaiPadoAsis(pad, PadoAsis::DesinysX, -32768));
+  kampas = t.bokstelioKampas;
+  Kadras();
+  EXPECT_FLOAT_EQ(t.bokstelioKampas, kampas + 2) << "plugged back in, it turns the turret again";
+
+  Uzdaryti();
+  KVairalazdes::Naikinti();
+  dabartineVairalazde = nullptr;
+  TestaiAtjungtiVairalazdes();
 }

@@ -20,7 +20,7 @@ namespace {
 // Every field the reader can set, to compare a whole object at once.
 struct Laukai {
   int32_t x = 0, y = 0, plotis = 640, aukstis = 480, fps = 60, bpp = 32, z_bpp = 24, accum_bpp = 0,
-          stencil_bpp = 0;
+          stencil_bpp = 0, darbalaukis = 0, proporcija = 0;
   bool fullscr = false, vsync = true;
   std::string pavad = "Langas", klase = "Klase", kalba = "LT";
   std::optional<std::string> gpu;
@@ -29,7 +29,7 @@ struct Laukai {
     Laukai l;
     l.x = n.x, l.y = n.y, l.plotis = n.plotis, l.aukstis = n.aukstis, l.fps = n.fps, l.bpp = n.bpp;
     l.z_bpp = n.z_bpp, l.accum_bpp = n.accum_bpp, l.stencil_bpp = n.stencil_bpp;
-    l.fullscr = n.fullscr, l.vsync = n.vsync;
+    l.fullscr = n.fullscr, l.vsync = n.vsync, l.darbalaukis = n.darbalaukis, l.proporcija = n.proporcija;
     l.pavad = n.pavad, l.klase = n.klase, l.kalba = n.kalba;
     if (n.gpu) l.gpu = std::string(n.gpu);
     return l;
@@ -48,6 +48,8 @@ void PalygintiLaukus(const Laukai& a, const Laukai& b) {
   EXPECT_EQ(a.stencil_bpp, b.stencil_bpp);
   EXPECT_EQ(a.fullscr, b.fullscr);
   EXPECT_EQ(a.vsync, b.vsync);
+  EXPECT_EQ(a.darbalaukis, b.darbalaukis);
+  EXPECT_EQ(a.proporcija, b.proporcija);
   EXPECT_EQ(a.pavad, b.pavad);
   EXPECT_EQ(a.klase, b.klase);
   EXPECT_EQ(a.kalba, b.kalba);
@@ -115,6 +117,12 @@ std::vector<Atvejis> Atvejai() {
       {"fullscr 0 atmeta ankstesni 1", "fullscr = 1\nfullscr = 0\n", [](Laukai&) {}},
       {"fullscr 2 baigia skaityti", "fps = 75\nfullscr = 2\nbpp = 16\n", [](Laukai& l) { l.fps = 75; }},
       {"fullscr zodis baigia skaityti", "fullscr = taip\nbpp = 16\n", [](Laukai&) {}},
+      {"desktop full screen and 4:3", "darbalaukis = 1\nproporcija = 1\nfps = 75\n",
+       [](Laukai& l) { l.darbalaukis = 1, l.proporcija = 1, l.fps = 75; }},
+      {"the display keys out of range keep their defaults, reading goes on",
+       "proporcija = 2\ndarbalaukis = -1\nproporcija = 1\nfps = 75\n", [](Laukai& l) { l.proporcija = 1, l.fps = 75; }},
+      {"a word for a display key ends the reading", "fps = 75\ndarbalaukis = taip\nproporcija = 1\n",
+       [](Laukai& l) { l.fps = 75; }},
       {"v-sync -1 baigia skaityti", "v-sync = -1\nbpp = 16\n", [](Laukai&) {}},
       {"raktas su = be tarpo begа i kita eilute", "fps=75\nbpp = 16\nz_bpp = 16\n",
        [](Laukai& l) { l.z_bpp = 16; }},

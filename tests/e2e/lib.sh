@@ -9,7 +9,7 @@ CLOSER=$(readlink -f "$3")
 
 if [ -z "${TANKAI_E2E_XVFB:-}" ]; then
   export TANKAI_E2E_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 ${TANKAI_E2E_SCREEN:-1024x768}x24" bash "$0" "$@"
 fi
 unset SDL_VIDEODRIVER  # a real X window here, not the offscreen surface
 source "$(dirname "${BASH_SOURCE[0]}")/lib_window.sh"

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/Globalai.h"
+#include "app/Zaidimas.h"
 #include "gfx/GlBusena.h"
+#include "gfx/KLangas.h"
 #include "platform/Platforma.h"
 #include "tests/common/GlKontekstas.h"
 
@@ -171,4 +173,47 @@ TEST_F(GlState, SceneStretchesOverAWindowOfAnotherSize) {
   EXPECT_FALSE(Balta(500, 400));  // outside the viewport: never drawn
   InicializuotiGL(nustatymai);
   glDisable(GL_DEPTH_TEST);
+}
+
+// The 800 by 600 scene over a window of any size: stretched over all of it, or kept at
+// 4:3 in the middle with even bars; a window with no area keeps the last viewport, and
+// the frame follows the window's size only when a display key asks it to.
+TEST_F(GlState, ViewportFollowsTheWindow) {
+  const struct {
+    int plotis, aukstis;
+    bool keturiTrys;
+    GLint x, y, w, h;
+  } atvejai[] = {
+      {1280, 720, true, 160, 0, 960, 720},   {1920, 1080, true, 240, 0, 1440, 1080},
+      {800, 600, true, 0, 0, 800, 600},      {600, 800, true, 0, 175, 600, 450},
+      {1281, 720, true, 160, 0, 960, 720},   {1280, 720, false, 0, 0, 1280, 720},
+      {1024, 0, true, 0, 0, 1280, 720},      {0, 768, false, 0, 0, 1280, 720},
+      {1, 1, true, 0, 0, 1, 0},              {640, 480, true, 0, 0, 640, 480},
+  };
+  for (const auto& a : atvejai) {
+    VaizdoSritis(a.plotis, a.aukstis, a.keturiTrys);
+    GLint v[4];
+    glGetIntegerv(GL_VIEWPORT, v);
+    EXPECT_EQ(v[0], a.x) << a.plotis << "x" << a.aukstis;
+    EXPECT_EQ(v[1], a.y) << a.plotis << "x" << a.aukstis;
+    EXPECT_EQ(v[2], a.w) << a.plotis << "x" << a.aukstis;
+    EXPECT_EQ(v[3], a.h) << a.plotis << "x" << a.aukstis;
+  }
+
+  langoPlotis = 1280;
+  langoAukstis = 720;
+  glViewport(0, 0, 800, 600);
+  busena = BUSENA_ISEITI;  // draws nothing but the (hidden) help
+  GLint v[4];
+  for (int darbalaukis : {0, 1})
+    for (int proporcija : {0, 1}) {
+      nustatymai.darbalaukis = darbalaukis;
+      nustatymai.proporcija = proporcija;
+      PiestiKadra();
+      glGetIntegerv(GL_VIEWPORT, v);
+      const GLint tiketina = proporcija ? 960 : darbalaukis ? 1280 : 800;
+      EXPECT_EQ(v[2], tiketina) << "darbalaukis " << darbalaukis << ", proporcija " << proporcija;
+    }
+  nustatymai.darbalaukis = nustatymai.proporcija = 0;
+  glViewport(0, 0, 800, 600);
 }

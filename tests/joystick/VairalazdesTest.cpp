@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 
+#include "app/Valdymas.h"
 #include "config/KNustatymai.h"
 #include "gfx/KLangas.h"
 #include "input/KVairalazde.h"
@@ -306,4 +308,143 @@ TEST_F(Joysticks, FailedPollKeepsTheOldValues) {
   KVairalazdes::Atnaujinti();
   EXPECT_FLOAT_EQ(v.asys[0], 1.0f);  // the previous record, used again
   EXPECT_EQ(v.mygtukai[1], 3);
+}
+
+// A pad SDL knows reaches the game once (SDL lists it as a joystick too) and in one
+// layout, whatever its raw buttons and axes: left stick drives, right stick across turns
+// the turret, A or RB fires, Y or LB takes the next tank, the d-pad is the hat. Each
+// control in turn, the rest at rest.
+TEST_F(Joysticks, PadLayout) {
+  namespace v = valdymas;
+  int i = TestaiPrijungtiPada();
+  ASSERT_GE(i, 0);
+  KVairalazdes::Sukurti();
+  ASSERT_EQ(KVairalazdes::kiekis, 1);
+  KVairalazde& j = KVairalazdes::vairalazdes[0];
+  const struct {
+    const char* kas;
+    bool mygtukas;
+    PadoMygtukas m;
+    PadoAsis a;
+    int16_t reiksme;
+    int tiketinas;    // button index, or axis slot
+    float tiketina;   // the axis' value
+  } atvejai[] = {
+      {"A fires", true, PadoMygtukas::A, {}, 0, v::MYGTUKAS_SAUTI, 0},
+      {"RB fires", true, PadoMygtukas::DesinysPetys, {}, 0, v::MYGTUKAS_SAUTI_ANTRAS, 0},
+      {"Y: next tank", true, PadoMygtukas::Y, {}, 0, v::MYGTUKAS_KITAS_TANKAS, 0},
+      {"LB: next tank", true, PadoMygtukas::KairysPetys, {}, 0, v::MYGTUKAS_KITAS_TANKAS, 0},
+      {"left stick right", false, {}, PadoAsis::KairysX, 32767, v::ASIS_X, 1},
+      {"left stick left", false, {}, PadoAsis::KairysX, -32768, v::ASIS_X, -1},
+      {"left stick up is up", false, {}, PadoAsis::KairysY, -32768, v::ASIS_Y, -1},
+      {"left stick down", false, {}, PadoAsis::KairysY, 32767, v::ASIS_Y, 1},
+      {"right stick across turns the turret", false, {}, PadoAsis::DesinysX, 32767, v::ASIS_BOKSTELIS, 1},
+      {"right stick up and down: the fifth axis", false, {}, PadoAsis::DesinysY, -32768, 4, -1},
+  };
+  for (const auto& a : atvejai) {
+    ASSERT_TRUE(a.mygtukas ? TestaiPadoMygtukas(i, a.m, true) : TestaiPadoAsis(i, a.a, a.reiksme)) << a.kas;
+    KVairalazdes::Atnaujinti();
+    for (int b = 0; b < 32; ++b)
+      EXPECT_EQ(j.mygtukai[b], a.mygtukas && b == a.tiketinas ? 2 : 0) << a.kas << ", button " << b + 1;
+    for (int s = 0; s < 8; ++s)
+      EXPECT_FLOAT_EQ(j.asys[s], !a.mygtukas && s == a.tiketinas ? a.tiketina : 0.0f) << a.kas << ", slot " << s;
+    ASSERT_TRUE(a.mygtukas ? TestaiPadoMygtukas(i, a.m, false) : TestaiPadoAsis(i, a.a, 0));
+    KVairalazdes::Atnaujinti();
+    KVairalazdes::Atnaujinti();
+  }
+  const struct {
+    bool u, r, d, l;
+    DWORD laipsniai;
+  } kryzmas[] = {{true, false, false, false, 0},     {true, true, false, false, 4500},
+                 {false, true, false, false, 9000},  {false, false, true, true, 22500},
+                 {false, false, false, false, JOY_POVCENTERED}};
+  for (const auto& k : kryzmas) {
+    ASSERT_TRUE(TestaiPadoKryzmas(i, k.u, k.r, k.d, k.l));
+    KVairalazdes::Atnaujinti();
+    EXPECT_EQ(j.padetis.dwPOV, k.laipsniai);
+  }
+  EXPECT_EQ(j.galimybes.wNumButtons, 8u);
+  EXPECT_NE(j.galimybes.wCaps & JOYCAPS_HASR, 0u);
+}
+
+// A pad short of the layout's controls: what it lacks reads 0 and up; the rest works.
+TEST_F(Joysticks, PadWithFewerControls) {
+  const unsigned kairysX = 1u << static_cast<int>(PadoAsis::KairysX);
+  const unsigned kairysY = 1u << static_cast<int>(PadoAsis::KairysY);
+  int i = TestaiPrijungtiPada(1u << static_cast<int>(PadoMygtukas::A), kairysX | kairysY);
+  ASSERT_GE(i, 0);
+  KVairalazdes::Sukurti();
+  ASSERT_EQ(KVairalazdes::kiekis, 1);
+  KVairalazde& j = KVairalazdes::vairalazdes[0];
+  EXPECT_EQ(j.galimybes.wRmax, 0u);
+  EXPECT_EQ(j.galimybes.wNumButtons, 1u);
+  EXPECT_FALSE(TestaiPadoAsis(i, PadoAsis::DesinysX, 32767));
+  ASSERT_TRUE(TestaiPadoMygtukas(i, PadoMygtukas::A, true));
+  ASSERT_TRUE(TestaiPadoAsis(i, PadoAsis::KairysX, -32768));
+  KVairalazdes::Atnaujinti();
+  EXPECT_EQ(j.mygtukai[0], 2);
+  EXPECT_FLOAT_EQ(j.asys[0], -1.0f);
+  for (int s = 1; s < 8; ++s) EXPECT_EQ(j.asys[s], 0.0f) << s;
+  for (int b = 1; b < 32; ++b) EXPECT_EQ(j.mygtukai[b], 0) << b;
+}
+
+// Files of pad mappings as players find them: empty, binary, lines broken among good ones.
+// SDL skips what it cannot read; a good line still maps its pad.
+TEST_F(Joysticks, PadMappingFiles) {
+  int i = Prijungti(6, 16);
+  const std::string guid = TestaiVairalazdesGuid(i);
+  ASSERT_EQ(guid.size(), 32u);
+  TestaiAtjungtiVairalazdes();
+  // The same kind of device as a pad whose south button is its raw button 5.
+  const std::string gera = guid + ",Tankai remapped,a:b5,leftx:a0,lefty:a1,rightx:a3,platform:Linux,\n";
+  std::string dvejetainis(4096, '\0');
+  for (size_t k = 0; k < dvejetainis.size(); ++k) dvejetainis[k] = static_cast<char>((k * 7919) % 256);
+  const struct {
+    const char* kas;
+    std::string turinys;
+    bool pritaikyta;
+  } atvejai[] = {
+      {"empty", "", false},
+      {"binary", dvejetainis, false},
+      {"broken lines around a good one",
+       "# a comment\nnot a mapping\n" + guid + ",No buttons\n" + guid.substr(0, 20) + ",Short,a:b1,\n" + gera +
+           "03000000,,a:b0\n\x01\x02\x03\n",
+       true},
+  };
+  for (const auto& a : atvejai) {
+    const std::string failas = ::testing::TempDir() + "tankai_pads_" + std::to_string(&a - atvejai) + ".txt";
+    {
+      std::FILE* f = std::fopen(failas.c_str(), "wb");
+      ASSERT_NE(f, nullptr);
+      std::fwrite(a.turinys.data(), 1, a.turinys.size(), f);
+      std::fclose(f);
+    }
+    TestaiPaduAprasai(failas.c_str());
+    std::remove(failas.c_str());
+    i = Prijungti(6, 16);
+    KVairalazdes::Sukurti();
+    ASSERT_EQ(KVairalazdes::kiekis, 1) << a.kas;
+    ASSERT_TRUE(TestaiVairalazdesMygtukas(i, 5, true));
+    KVairalazdes::Atnaujinti();
+    // Mapped, raw button 5 is A, the first button; raw, it is the sixth.
+    EXPECT_EQ(KVairalazdes::vairalazdes[0].mygtukai[0], a.pritaikyta ? 2 : 0) << a.kas;
+    EXPECT_EQ(KVairalazdes::vairalazdes[0].mygtukai[5], a.pritaikyta ? 0 : 2) << a.kas;
+    KVairalazdes::Naikinti();
+    TestaiAtjungtiVairalazdes();
+  }
+}
+
+// The help names each pad button of the layout on the line of the joystick button it
+// presses, in every language (the README, the manual and the Windows read-me follow the help).
+TEST(PadHelp, NamesEachButtonWithItsNumber) {
+  for (const PadoMygtukoVieta& m : PADO_MYGTUKAI)
+    for (int k = 0; k < KALBU_KIEKIS; ++k) {
+      bool yra = false;
+      for (const ValdymoEilute& e : VALDYMAS) {
+        const std::string z = e.klavisai[k];
+        yra |= e.vairalazde && z.find(m.zyme) != std::string::npos &&
+               z.find(std::to_string(m.indeksas + 1)) != std::string::npos;
+      }
+      EXPECT_TRUE(yra) << m.zyme << " and button " << m.indeksas + 1 << " in language " << KALBU_KODAI[k];
+    }
 }

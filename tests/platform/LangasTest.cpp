@@ -368,3 +368,57 @@ TEST_F(PlatformWindow, AContextGoesWithItsOwnWindowOnly) {
   b.Naikinti();
   a.Naikinti();
 }
+
+// The desktop's own full screen: a borderless window over the whole display the window
+// would be on, at the mode the display has, the cursor hidden; no mode is switched, also
+// when fullscr asks for one of a size the display lacks.
+TEST_F(PlatformWindow, DesktopFullScreen) {
+  n.darbalaukis = 1;
+  n.fullscr = true;
+  n.plotis = 801;
+  n.aukstis = 601;
+  n.x = 50;
+  n.y = 60;
+  RECT norimas = {50, 60, 851, 661};
+  MONITORINFO ekranas = {};
+  ekranas.cbSize = sizeof ekranas;
+  ASSERT_TRUE(GetMonitorInfoA(MonitorFromRect(&norimas, MONITOR_DEFAULTTONEAREST), &ekranas));
+  const int zymeklis = TestaiZymeklioSkaitiklis();
+  KLangas l;
+  ASSERT_TRUE(l.Sukurti(n, true));
+  EXPECT_TRUE(TestaiPranesimai().empty());
+  EXPECT_FALSE(TestaiEkranasPerjungtas());
+  EXPECT_TRUE(TestaiDarbalaukioLangas(l.langas));
+  EXPECT_EQ(TestaiZymeklioSkaitiklis(), zymeklis - 1);
+  const RECT sritis = TestaiKlientoSritis(l.langas);
+  const RECT& m = ekranas.rcMonitor;
+  EXPECT_EQ(sritis.left, m.left);
+  EXPECT_EQ(sritis.top, m.top);
+  EXPECT_EQ(sritis.right, m.right);
+  EXPECT_EQ(sritis.bottom, m.bottom);
+  EXPECT_EQ(langoPlotis, m.right - m.left);
+  EXPECT_EQ(langoAukstis, m.bottom - m.top);
+  l.Naikinti();
+  EXPECT_FALSE(TestaiEkranasPerjungtas());
+  EXPECT_EQ(TestaiZymeklioSkaitiklis(), zymeklis);
+  TikrintiTuscia(l);
+
+  // A rectangle on a display is found on it; one far off every display takes the nearest.
+  EXPECT_NE(MonitorFromRect(&norimas, MONITOR_DEFAULTTONULL), nullptr);
+  RECT toli = {100000, 100000, 100800, 100600};
+  EXPECT_EQ(MonitorFromRect(&toli, MONITOR_DEFAULTTONULL), nullptr);
+  EXPECT_NE(MonitorFromRect(&toli, MONITOR_DEFAULTTONEAREST), nullptr);
+}
+
+// The client size the frame draws into follows the window as it is resized.
+TEST_F(PlatformWindow, ClientSizeFollowsResizes) {
+  KLangas l;
+  ASSERT_TRUE(l.Sukurti(n, true));
+  EXPECT_EQ(langoPlotis, 640);
+  EXPECT_EQ(langoAukstis, 480);
+  ASSERT_TRUE(TestaiKeistiDydi(l.langas, 1000, 500));
+  l.Atnaujinti();
+  EXPECT_EQ(langoPlotis, 1000);
+  EXPECT_EQ(langoAukstis, 500);
+  l.Naikinti();
+}

@@ -32,6 +32,12 @@ target_include_directories(openal32_dalinis SYSTEM PRIVATE ${CMAKE_BINARY_DIR}/o
 set_target_properties(openal32_dalinis PROPERTIES PREFIX "" OUTPUT_NAME OpenAL32
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/windows/dalinis)
 
+# An xinput1_4.dll reporting one pad scripted through a file beside it, for the run of
+# the packaged game with a pad (pad.sh), which puts it beside tankai.exe.
+add_library(xinput1_4_bandomasis SHARED ${TANKAI_WIN_TESTS}/xinput/BandomasisXInput.cpp)
+set_target_properties(xinput1_4_bandomasis PROPERTIES PREFIX "" OUTPUT_NAME xinput1_4
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/windows/xinput)
+
 # A real 32-bit DLL (one of NSIS's x86 plug-ins) stands for an OpenAL32.dll of the wrong
 # architecture.
 find_file(TANKAI_DLL_32 System.dll PATHS /usr/share/nsis/Plugins/x86-unicode NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
@@ -77,3 +83,9 @@ foreach(scenarijus zip sound installer broken)
   set_tests_properties(windows_${scenarijus} PROPERTIES LABELS windows TIMEOUT 600 RUN_SERIAL TRUE SKIP_RETURN_CODE 77
     FIXTURES_REQUIRED tankai_paketai)
 endforeach()
+# The pad and the desktop's own full screen, the stand-in xinput1_4.dll beside the game.
+add_test(NAME windows_pad
+  COMMAND bash ${TANKAI_WIN_TESTS}/pad.sh ${CMAKE_BINARY_DIR}/${TANKAI_PAKETO_VARDAS}.zip
+    ${CMAKE_BINARY_DIR}/${TANKAI_PAKETO_VARDAS}-setup.exe $<TARGET_FILE:xinput1_4_bandomasis>)
+set_tests_properties(windows_pad PROPERTIES LABELS windows TIMEOUT 600 RUN_SERIAL TRUE
+  FIXTURES_REQUIRED tankai_paketai)

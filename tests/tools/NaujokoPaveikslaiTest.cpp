@@ -1,0 +1,111 @@
+// The pictures a new player is helped by: every piece of a sheet inside the cell the game
+// draws it from, the marker clear of the tank it frames, the burst growing and fading, and
+// the help pictures that differ from the old one only in how they say they close.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "battle/BlyksniuLapas.h"
+#include "tests/tools/DuomenuVaizdas.h"
+#include "ui/JuostosLapas.h"
+
+namespace {
+
+// Pixels of a box whose alpha is above the given value.
+int Matomi(const DuomenuVaizdas& v, int x0, int y0, int x1, int y1, int virs = 0) {
+  int n = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) n += v.A(x, y) > virs;
+  return n;
+}
+
+// The cells of one row, [x0, x1) each: clear at every edge they share (a texel either side,
+// which filtering reads), holding something inside.
+void Langeliai(const DuomenuVaizdas& v, const std::vector<std::pair<int, int>>& langeliai, int y0, int y1,
+               const char* kas) {
+  for (const auto& [x0, x1] : langeliai) {
+    EXPECT_EQ(0, Matomi(v, x0, y0, x0 + 1, y1)) << kas << ": left edge of the cell at " << x0;
+    EXPECT_EQ(0, Matomi(v, x1 - 1, y0, x1, y1)) << kas << ": right edge of the cell at " << x0;
+    EXPECT_GT(Matomi(v, x0, y0, x1, y1, 20), 40) << kas << ": the cell at " << x0 << " is empty";
+  }
+}
+
+}  // namespace
+
+TEST(NewPlayerPictures, EverySheetPieceLiesInsideItsCell) {
+  namespace j = juostos_lapas;
+  DuomenuVaizdas juosta("juosta.tga");
+  ASSERT_EQ(j::PLOTIS, juosta.tga.plotis);
+  ASSERT_EQ(j::AUKSTIS, juosta.tga.aukstis);
+  std::vector<std::pair<int, int>> zodziai, apacia;
+  for (int i = 0; i < j::ZODZIU_KIEKIS; ++i) zodziai.push_back({i * j::ZODZIO_PLOTIS, (i + 1) * j::ZODZIO_PLOTIS});
+  for (int i = 0; i < 10; ++i) apacia.push_back({i * j::SKAITMENS_PLOTIS, (i + 1) * j::SKAITMENS_PLOTIS});
+  for (int z = 0; z < 2; ++z) apacia.push_back({j::ZENKLO_X + z * j::ZENKLO_PLOTIS, j::ZENKLO_X + (z + 1) * j::ZENKLO_PLOTIS});
+  Langeliai(juosta, zodziai, j::EILUTE, j::AUKSTIS, "a word");
+  Langeliai(juosta, apacia, 0, j::EILUTE, "a digit or sign");
+  // Nothing crosses between the rows.
+  EXPECT_EQ(0, Matomi(juosta, 0, j::EILUTE - 1, j::PLOTIS, j::EILUTE + 1));
+
+  namespace b = blyksniu_lapas;
+  DuomenuVaizdas blyksniai("blyksniai.tga");
+  ASSERT_EQ(b::PLOTIS, blyksniai.tga.plotis);
+  std::vector<std::pair<int, int>> kadrai;
+  for (int k = 0; k < b::KADRAI; ++k) kadrai.push_back({k * b::KADRAS, (k + 1) * b::KADRAS});
+  Langeliai(blyksniai, kadrai, 0, b::KADRAS, "a flash frame");
+}
+
+TEST(NewPlayerPictures, TheBurstSwellsAndFadesTheHitIsAWhiteCore) {
+  namespace b = blyksniu_lapas;
+  DuomenuVaizdas v("blyksniai.tga");
+  int plotas[b::SPROGIMO_KADRAI];
+  for (int k = 0; k < b::SPROGIMO_KADRAI; ++k) plotas[k] = Matomi(v, k * b::KADRAS, 0, (k + 1) * b::KADRAS, b::KADRAS, 20);
+  for (int k = 1; k < b::SPROGIMO_KADRAI; ++k) EXPECT_GT(plotas[k], plotas[k - 1]) << "frame " << k << " swells";
+  // Hot at first, smoke at the end: the first frame's centre bright and opaque, the last's faint.
+  const int c = b::KADRAS / 2;
+  EXPECT_GT(v.A(c, c), 240);
+  EXPECT_GT(v.P(c, c)[2], 240);
+  const int paskutinis = (b::SPROGIMO_KADRAI - 1) * b::KADRAS + c;
+  EXPECT_LT(v.A(paskutinis, c), 128);
+  const unsigned char* smugis = v.P(b::SMUGIO_KADRAS * b::KADRAS + c, c);
+  EXPECT_GT(v.A(b::SMUGIO_KADRAS * b::KADRAS + c, c), 250);
+  EXPECT_TRUE(smugis[0] > 245 && smugis[1] > 245 && smugis[2] > 245) << "the hit's core is white";
+}
+
+TEST(NewPlayerPictures, TheMarkerFramesTheTankWithoutCoveringIt) {
+  DuomenuVaizdas v("zyme.tga");
+  const int w = v.tga.plotis;
+  // The tank's 24 of the marker's 40 units stay clear; each corner holds a cyan stroke.
+  const int tankas = w * 12 / 40;
+  EXPECT_EQ(0, Matomi(v, w / 2 - tankas, w / 2 - tankas, w / 2 + tankas, w / 2 + tankas));
+  for (int kx : {0, 1})
+    for (int ky : {0, 1}) {
+      int zydri = 0;
+      for (int y = ky * w / 2; y < (ky + 1) * w / 2; ++y)
+        for (int x = kx * w / 2; x < (kx + 1) * w / 2; ++x) {
+          const unsigned char* p = v.P(x, y);  // b, g, r
+          zydri += v.A(x, y) > 200 && p[0] > 215 && p[1] > 190 && p[2] < 140;
+        }
+      EXPECT_GT(zydri, 20) << "corner " << kx << ", " << ky;
+    }
+}
+
+TEST(NewPlayerPictures, EachHelpDiffersFromTheOldOnlyInHowItCloses) {
+  DuomenuVaizdas senas("pagalba.tga");
+  const int w = senas.tga.plotis;
+  // The closing line sits in the lowest 30 of the 400 units.
+  const int riba = w * 30 / 400;
+  for (const char* failas : {"pagalbosPuslapis.tga", "pagalbaF1.tga"}) {
+    DuomenuVaizdas v(failas);
+    ASSERT_EQ(w, v.tga.plotis);
+    int virsuje = 0, apacioje = 0;
+    for (int y = 0; y < w; ++y)
+      for (int x = 0; x < w; ++x) (y < riba ? apacioje : virsuje) += std::memcmp(v.P(x, y), senas.P(x, y), 4) != 0;
+    EXPECT_EQ(0, virsuje) << failas << ": the lines above the last are the old ones";
+    EXPECT_GT(apacioje, 100) << failas << ": its last line is its own";
+  }
+  DuomenuVaizdas puslapis("pagalbosPuslapis.tga"), f1("pagalbaF1.tga");
+  EXPECT_NE(0, std::memcmp(puslapis.tga.pikseliai, f1.tga.pikseliai, puslapis.tga.dydis));
+}

@@ -13,6 +13,11 @@ class KTankas {
   static constexpr float GREITIS = 60.0f;          // pixels per second; also the launch offset
   static constexpr float SOVINIO_GREITIS = 240.0f;  // shell, pixels per second
   static constexpr float UZTAISYMO_RIBA = 1.5f;     // seconds after a shot before it can fire again
+  static constexpr int32_t GYVYBES = 3;             // hits a tank takes; the last kills it
+  // The hit's flash and the dying tank's burst ("pataikymai" in the settings): how long
+  // each shows and how wide it is drawn, in seconds and map pixels.
+  static constexpr float SMUGIO_LAIKAS = 0.25f, SMUGIO_DYDIS = 48.0f;
+  static constexpr float SPROGIMO_LAIKAS = 0.6f, SPROGIMO_DYDIS = 64.0f;
 
   bool gyvas = false;
   int32_t gyvybes = 0;
@@ -38,6 +43,8 @@ class KTankas {
   int32_t matomasLangelis = 0;
   KGarsas suvis;
   KGarsas sprogimas;
+  float poSmugio = SMUGIO_LAIKAS;      // seconds since the latest hit
+  float poMirties = SPROGIMO_LAIKAS;   // seconds since the death
 
   void Sukurti(int32_t stulpelis, int32_t eilute, uint32_t tekstura);
   void Atnaujinti();
@@ -59,6 +66,7 @@ class KTankas {
 
   static void NuliuotiNumeracija();
   static int32_t numeracija;
+  static uint32_t blyksniai;  // "blyksniai.tga", the flashes' picture; 0: none drawn
 };
 
 // The hit test of one army's shells, after both armies were updated.

@@ -63,6 +63,16 @@ inline constexpr Nustatymas NUSTATYMAI[] = {
      "display device for full screen; the primary one when not given"},
     {"kalba", R::Tekstas, TANKAI_LAUKAS(kalba), 0, sizeof KNustatymai::kalba, 0, 0, "LT", 0, 0, "LT",
      "language code, at most 2 characters"},
+    {"zymeklis", R::Skaicius, TANKAI_LAUKAS(zymeklis), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: your tank keeps a marker all battle; when it dies, your next tank is taken"},
+    {"busenos_juosta", R::Skaicius, TANKAI_LAUKAS(busenosJuosta), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: a line above the field shows the tanks left on each side and your tank's hits left"},
+    {"pataikymai", R::Skaicius, TANKAI_LAUKAS(pataikymai), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: a hit tank flashes, a dying one bursts, and the field stays a second after the end"},
+    {"miksas", R::Skaicius, TANKAI_LAUKAS(miksas), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: quieter music under the shots, and the sound kept below full scale"},
+    {"tiksli_pagalba", R::Skaicius, TANKAI_LAUKAS(tiksliPagalba), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: the help says how to close it where it shows; Esc leaves the help page too"},
 };
 #undef TANKAI_LAUKAS
 }  // namespace nustatymu_lentele

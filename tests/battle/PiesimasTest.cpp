@@ -1,12 +1,16 @@
 // Drawing in a real (headless) GL context, checked by reading the pixels back.
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "app/Zaidimas.h"
+#include "battle/BlyksniuLapas.h"
 #include "gfx/GlBusena.h"
 #include "tests/battle/MusioAplinka.h"
 #include "tests/common/GlKontekstas.h"
+#include "ui/JuostosLapas.h"
 
 namespace {
 
@@ -274,4 +278,203 @@ TEST_F(BattleDrawing, MarkerIsDrawnOverTheTanks) {
   laikmatis.KadroLaikas = 0.3f;
   PiestiKadra();
   EXPECT_TRUE(Artima(Zemelapyje(t.pozicija.x, t.pozicija.y), ZALIA));  // flash over, turret seen
+}
+
+namespace {
+
+// Pictures of one colour per cell, for the new player's helps: each piece shows where it
+// was taken from. Rows of the picture from the bottom; nearest texels.
+GLuint Langeliu(int plotis, int aukstis, const std::function<Spalva(int, int)>& spalva) {
+  std::vector<unsigned char> taskai(static_cast<size_t>(plotis) * aukstis * 4);
+  for (int y = 0; y < aukstis; ++y)
+    for (int x = 0; x < plotis; ++x)
+      for (int k = 0; k < 4; ++k) taskai[(static_cast<size_t>(y) * plotis + x) * 4 + k] = spalva(x, y)[k];
+  GLuint vardas = 0;
+  glGenTextures(1, &vardas);
+  glBindTexture(GL_TEXTURE_2D, vardas);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, plotis, aukstis, 0, GL_RGBA, GL_UNSIGNED_BYTE, taskai.data());
+  return vardas;
+}
+
+constexpr Spalva ZYDRA = {0, 255, 255, 255};
+// Cell i of a sheet: a colour of its own, green 40 * i over blue 200.
+Spalva Langelis(int i) { return {0, static_cast<unsigned char>(40 * i % 256), 200, 255}; }
+
+class NewPlayerDrawing : public BattleDrawing {
+ protected:
+  void SetUp() override {
+    BattleDrawing::SetUp();
+    namespace b = blyksniu_lapas;
+    namespace j = juostos_lapas;
+    // The marker: a ring of 10 map pixels round a clear middle (its 40 units in 4 texels).
+    static GLuint zyme = Langeliu(4, 4, [](int x, int y) {
+      return (x == 0 || x == 3 || y == 0 || y == 3) ? ZYDRA : Spalva{0, 0, 0, 0};
+    });
+    static GLuint blyksniai = Langeliu(b::KADRAI, 1, [](int x, int) { return Langelis(x); });
+    // The status line: words cyan, digit d and the signs each their own cell colour.
+    static GLuint juosta = Langeliu(j::PLOTIS / 16, 2, [](int x, int y) {
+      if (y == 1) return ZYDRA;
+      const int px = x * 16;
+      return px < j::ZENKLO_X ? Langelis(px / j::SKAITMENS_PLOTIS) : Langelis(10 + (px - j::ZENKLO_X) / j::ZENKLO_PLOTIS);
+    });
+    paveikslai = {zyme, blyksniai, juosta};
+    Paveikslai(true);
+  }
+  void Paveikslai(bool yra) {
+    rodykle.zymesTekstura = yra ? paveikslai[0] : 0;
+    KTankas::blyksniai = yra ? paveikslai[1] : 0;
+    busenosJuosta.tekstura = yra ? paveikslai[2] : 0;
+  }
+  static void Raktai(int zymeklis, int juosta, int pataikymai) {
+    nustatymai.zymeklis = zymeklis;
+    nustatymai.busenosJuosta = juosta;
+    nustatymai.pataikymai = pataikymai;
+  }
+  static std::vector<unsigned char> Kadras() {
+    PiestiKadra();
+    return SkaitytiPikselius(0, 0, 800, 600);
+  }
+  std::array<GLuint, 3> paveikslai{};
+};
+
+}  // namespace
+
+TEST_F(NewPlayerDrawing, WithoutTheKeysOrTheirPicturesTheBattleLooksAsItAlwaysDid) {
+  // A battle with a hit, a death and a current tank in it.
+  PaliktiTik({0, 1}, {0});
+  Perkelti(Z(0), 4, 4);
+  Perkelti(Z(1), 8, 4);
+  Perkelti(P(0), 12, 10);
+  PasirinktiTanka(0);
+  rodykle.alfa = 0;
+  auto Ivykiai = [](bool ka) {
+    Z(1).poSmugio = ka ? 0.0f : 1.0f;
+    P(0).poMirties = ka ? 0.0f : 1.0f;
+    P(0).gyvas = !ka;
+  };
+  // As it always was: the same battle without the new pictures and with nothing happening.
+  Raktai(0, 0, 0);
+  Paveikslai(false);
+  Ivykiai(false);
+  P(0).gyvas = false;
+  const auto kaipVisada = Kadras();
+  struct {
+    const char* kas;
+    int zymeklis, juosta, pataikymai;
+    bool paveikslai, skiriasi;
+  } atvejai[] = {
+      {"the keys absent", 0, 0, 0, true, false},
+      {"the keys on, the pictures missing", 1, 1, 1, false, false},
+      {"the marker", 1, 0, 0, true, true},
+      {"the status line", 0, 1, 0, true, true},
+      {"the flashes", 0, 0, 1, true, true},
+  };
+  for (const auto& a : atvejai) {
+    Raktai(a.zymeklis, a.juosta, a.pataikymai);
+    Paveikslai(a.paveikslai);
+    Ivykiai(true);
+    EXPECT_EQ(Kadras() != kaipVisada, a.skiriasi) << a.kas;
+  }
+}
+
+TEST_F(NewPlayerDrawing, TheMarkerFramesTheCurrentTankWhileItLives) {
+  PaliktiTik({0, 1}, {});
+  Perkelti(Z(0), 4, 4);
+  Perkelti(Z(1), 8, 4);
+  Raktai(1, 0, 0);
+  PasirinktiTanka(1);
+  rodykle.alfa = 0;
+  PiestiKadra();
+  const KVektorius a = Z(1).pozicija, kitas = Z(0).pozicija;
+  EXPECT_TRUE(Artima(Zemelapyje(a.x + 15, a.y), ZYDRA));
+  EXPECT_TRUE(Artima(Zemelapyje(a.x, a.y - 15), ZYDRA));
+  EXPECT_TRUE(Artima(Zemelapyje(a.x, a.y), ZALIA)) << "the tank itself is seen";
+  EXPECT_TRUE(Artima(Zemelapyje(a.x + 22, a.y), PILKA)) << "no wider than 40";
+  EXPECT_TRUE(Artima(Zemelapyje(kitas.x + 15, kitas.y), PILKA)) << "the other tank has none";
+  Pasalinti(Z(1));
+  PiestiKadra();
+  EXPECT_TRUE(Artima(Zemelapyje(a.x + 15, a.y), PILKA)) << "a dead tank has none";
+}
+
+TEST_F(NewPlayerDrawing, AHitFlashesAndADeathBurstsFrameByFrame) {
+  namespace b = blyksniu_lapas;
+  PaliktiTik({0}, {});
+  KTankas& t = Z(0);
+  Perkelti(t, 6, 6);
+  t.kompiuteris = false;  // it stands where it is looked at
+  Raktai(0, 0, 1);
+  rodykle.alfa = 0;
+  const KVektorius c = t.pozicija;
+  auto Centras = [&] {
+    PiestiKadra();
+    return Zemelapyje(c.x + 8, c.y - 8);  // on the hull, beside the turret
+  };
+  EXPECT_TRUE(Artima(Centras(), RAUDONA)) << "nothing before a hit";
+  t.Pazeisti();
+  EXPECT_TRUE(Artima(Centras(), Langelis(b::SMUGIO_KADRAS))) << "the hit's flash, whole";
+  // Half the flash's time later it is half faded over the hull.
+  laikmatis.KadroLaikas = KTankas::SMUGIO_LAIKAS / 2;
+  t.Atnaujinti();
+  const Spalva puse = Centras();
+  EXPECT_NEAR(puse[0], 128, 4);
+  EXPECT_NEAR(puse[2], 100, 4);
+  t.Atnaujinti();
+  EXPECT_TRUE(Artima(Centras(), RAUDONA)) << "over after its time";
+  // The death: the burst's frames in order over the time, then the ground.
+  t.Zuti();
+  // Looked at halfway through each of its frames.
+  laikmatis.KadroLaikas = KTankas::SPROGIMO_LAIKAS / b::SPROGIMO_KADRAI / 2;
+  t.Atnaujinti();
+  laikmatis.KadroLaikas *= 2;
+  for (int k = 0; k < b::SPROGIMO_KADRAI; ++k) {
+    EXPECT_TRUE(Artima(Centras(), Langelis(k))) << "frame " << k;
+    t.Atnaujinti();
+  }
+  EXPECT_TRUE(Artima(Centras(), PILKA)) << "the burst is over";
+  // Without the key the same hit shows nothing.
+  Perkelti(t, 6, 6);
+  t.gyvas = true;
+  Raktai(0, 0, 0);
+  t.Pazeisti();
+  EXPECT_TRUE(Artima(Centras(), RAUDONA));
+}
+
+TEST_F(NewPlayerDrawing, TheStatusLineCountsTheLivingAndYourTanksArmour) {
+  namespace j = juostos_lapas;
+  Raktai(0, 1, 0);
+  PasirinktiTanka(0);
+  rodykle.alfa = 0;
+  // Where the line puts a count's digits and the armour's signs, in view units, and the
+  // cell it takes each from.
+  const int y = 584;
+  auto Ziureti = [&](int x, int langelis, const char* kas) {
+    const Spalva s = SkaitytiPikseli(x, y);
+    EXPECT_TRUE(Artima(s, Langelis(langelis))) << kas << ": " << Tekstas(s) << " at " << x;
+  };
+  struct {
+    unsigned zaidejoZuve, priesoZuve;
+    int gyvybes;
+    const char* zaidejo;  // the counts as the line should read them
+    const char* prieso;
+  } atvejai[] = {{0, 0, 3, "5", "10"}, {0b00010, 0b1000000011, 2, "4", "7"}, {0b11110, 0b1111111110, 1, "1", "1"}};
+  for (const auto& a : atvejai) {
+    for (int i = 0; i < 5; ++i) Z(i).gyvas = !(a.zaidejoZuve >> i & 1);
+    for (int i = 0; i < 10; ++i) P(i).gyvas = !(a.priesoZuve >> i & 1);
+    Z(0).gyvybes = a.gyvybes;
+    PiestiKadra();
+    for (int i = 0; a.zaidejo[i]; ++i) Ziureti(238 + 16 * i, a.zaidejo[i] - '0', "your tanks");
+    for (int i = 0; a.prieso[i]; ++i) Ziureti(483 + 16 * i, a.prieso[i] - '0', "enemy tanks");
+    for (int i = 0; i < KTankas::GYVYBES; ++i) Ziureti(716 + 24 * i, i < a.gyvybes ? 10 : 11, "armour");
+    // The words, and each army's own tank drawn from its sheet.
+    EXPECT_TRUE(Artima(SkaitytiPikseli(150, y), ZYDRA));
+    EXPECT_TRUE(Artima(SkaitytiPikseli(213, y - 8), RAUDONA));
+  }
+  // Your tank gone: no armour left.
+  Z(0).gyvas = false;
+  PiestiKadra();
+  for (int i = 0; i < KTankas::GYVYBES; ++i) Ziureti(716 + 24 * i, 11, "armour of a dead tank");
 }

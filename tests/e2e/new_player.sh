@@ -16,19 +16,19 @@ count() {  # count <png> <x>
   tesseract "$WORK/count.png" - --psm 7 -c tessedit_char_whitelist=0123456789 2>/dev/null | tr -dc 0-9
 }
 counts() { echo "$(count "$1" 228) $(count "$1" 473)"; }
-# Past the intro and the menu into a battle; prints the first shot after the flash.
+# Past the intro and the menu into a battle; `settled` is the first shot after the flash.
 to_battle() {
   start_game
   shot_until intro 10 bright_over 60 250 150 300 300 >/dev/null
   key space
   shot_until menu 10 menu_shown >/dev/null
   key Return
-  shot_until battle_settled 10 gold_under 60 25 33 750 562
+  settled=$(shot_until battle_settled 10 gold_under 60 25 33 750 562)
 }
 
 prepare
 cp "$BUILD/settings.cfg" "$WORK/settings.cfg"
-settled=$(to_battle)
+to_battle
 
 # The marker stays on the current tank (column 8 of row 0, where it stands while no key
 # drives it), in shots seconds apart, and on nothing else.
@@ -97,8 +97,8 @@ expect_exit 0 10
 
 # Without the new keys: as it always was.
 prepare
-plain=$(to_battle)
-ok $([ "$(cyan "$plain" $at)" -lt 5 ] && [ "$(brightness "$plain" 0 0 800 30)" -lt 5 ]; echo $?) \
+to_battle
+ok $([ "$(cyan "$settled" $at)" -lt 5 ] && [ "$(brightness "$settled" 0 0 800 30)" -lt 5 ]; echo $?) \
   "without the keys: no marker, nothing above the field"
 "$CLOSER" "$WID"
 expect_exit 0 10

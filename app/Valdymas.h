@@ -31,7 +31,11 @@ inline constexpr float BOKSTELIO_ZINGSNIS = 1.0f, BOKSTELIO_ASIES_DAUGIKLIS = -2
 // Where a control acts.
 enum ValdymoVieta : uint8_t { VIETA_INTRO = 1, VIETA_MENIU = 2, VIETA_PAGALBA = 4, VIETA_MUSIS = 8, VIETA_VISUR = 15 };
 
-// One line of the help: the keys (or joystick inputs) as written there, and what they do.
+// One line of the controls: the keys (or joystick inputs) as the help and the players'
+// documents write them, where they act and what they do, in every language. The help
+// picture lists the lines that act in the menu or the battle; the intro's and the help's
+// own line each stand at the foot of that picture. The documents list every line, in
+// this order.
 struct ValdymoEilute {
   bool vairalazde;  // a joystick line (the help's second block)
   uint8_t kur;      // ValdymoVieta bits
@@ -43,14 +47,27 @@ inline constexpr ValdymoEilute VALDYMAS[] = {
     {false, VIETA_MUSIS, {"Rodyklės", "Arrows"}, {"važiuoti tanku", "drive the tank"}},
     {false, VIETA_MUSIS, {"A / D", "A / D"}, {"sukti bokštelį", "turn the turret"}},
     {false, VIETA_MUSIS, {"Tarpas", "Space"}, {"šauti", "fire"}},
-    {false, VIETA_MUSIS, {"S", "S"}, {"kitas tankas", "next tank"}},
-    {false, VIETA_MUSIS, {"Esc", "Esc"}, {"grįžti į meniu", "back to the menu"}},
-    {false, VIETA_MENIU, {"↑ / ↓, Enter", "↑ / ↓, Enter"}, {"rinktis meniu", "choose in the menu"}},
-    {false, VIETA_VISUR, {"F1 (laikyti)", "F1 (hold)"}, {"ši pagalba", "this help"}},
+    {false, VIETA_MUSIS, {"S", "S"}, {"kitas tankas", "take the next tank"}},
+    {false, VIETA_MUSIS, {"Esc", "Escape"}, {"grįžti į meniu", "back to the menu"}},
+    {false, VIETA_MENIU, {"↑ / ↓, Enter", "Up / Down, Enter"}, {"rinktis meniu", "choose in the menu"}},
+    {false, VIETA_VISUR, {"F1 (laikyti)", "F1 (hold)"}, {"ši pagalba", "show this help"}},
     {false, VIETA_VISUR, {"F2", "F2"}, {"kalibruoti vairalazdes", "recalibrate joysticks"}},
-    {false, VIETA_VISUR, {"F3", "F3"}, {"šūvio garsas", "shot sound"}},
+    {false, VIETA_VISUR, {"F3", "F3"}, {"šūvio garsas", "play the shot sound"}},
+    {false, VIETA_INTRO, {"Tarpas arba Enter", "Space or Enter"}, {"toliau", "skip the intro"}},
+    {false, VIETA_PAGALBA, {"Enter", "Enter"}, {"atgal į meniu", "back to the menu"}},
     {true, VIETA_MENIU | VIETA_MUSIS, {"Ašys X / Y", "Axes X / Y"}, {"važiuoti, rinktis meniu", "drive, choose in the menu"}},
     {true, VIETA_MUSIS, {"4-oji ašis", "4th axis"}, {"sukti bokštelį", "turn the turret"}},
     {true, VIETA_MUSIS, {"Mygtukas 1 / 7", "Button 1 / 7"}, {"šauti", "fire"}},
-    {true, VIETA_MUSIS, {"Mygtukas 8", "Button 8"}, {"kitas tankas", "next tank"}},
+    {true, VIETA_MUSIS, {"Mygtukas 8", "Button 8"}, {"kitas tankas", "take the next tank"}},
 };
+
+// True for the lines the help picture lists.
+constexpr bool PagalbojeRodoma(const ValdymoEilute& e) { return (e.kur & (VIETA_MENIU | VIETA_MUSIS)) != 0; }
+
+// The line that acts only in the given place: the intro's, the help's. A table without
+// one is a mistake in the table: the generator stops on it.
+constexpr const ValdymoEilute& VienintelioEilute(ValdymoVieta kur) {
+  for (const ValdymoEilute& e : VALDYMAS)
+    if (e.kur == kur) return e;
+  throw "valdyme nera tos vietos eilutes";
+}

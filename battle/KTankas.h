@@ -3,17 +3,15 @@
 
 #include "audio/KGarsas.h"
 #include "battle/KVektorius.h"
+#include "core/ZaidimoSkaiciai.h"
 
 class KArmija;
 
 // One tank: its cell, its smooth step to the next cell, its turret, its single
 // shell, its hit points and sounds.
+// Its speeds, reload limit and hit radius are in core/ZaidimoSkaiciai.h.
 class KTankas {
  public:
-  static constexpr float GREITIS = 60.0f;          // pixels per second; also the launch offset
-  static constexpr float SOVINIO_GREITIS = 240.0f;  // shell, pixels per second
-  static constexpr float UZTAISYMO_RIBA = 1.5f;     // seconds after a shot before it can fire again
-  static constexpr int32_t GYVYBES = 3;             // hits a tank takes; the last kills it
   // The hit's flash and the dying tank's burst ("pataikymai" in the settings): how long
   // each shows and how wide it is drawn, in seconds and map pixels.
   static constexpr float SMUGIO_LAIKAS = 0.25f, SMUGIO_DYDIS = 48.0f;

@@ -14,7 +14,7 @@ pkgs=(
   libgtest-dev googletest
   xvfb xauth xdotool imagemagick sox vorbis-tools tesseract-ocr
   x11-utils x11-xserver-utils libxfixes-dev xfonts-base
-  lintian appstream desktop-file-utils man-db
+  lintian appstream desktop-file-utils man-db diffoscope-minimal
   clang libclang-rt-14-dev
   "$@"
 )

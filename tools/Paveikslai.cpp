@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/Valdymas.h"
-#include "battle/BlyksniuLapas.h"
-#include "ui/JuostosLapas.h"
+#include "core/ZaidimoSkaiciai.h"
 
 namespace {
 
@@ -32,11 +32,12 @@ const Spalva kAuksasTamsus = SpalvaRgb(0.85f, 0.55f, 0.12f);
 const Spalva kBalta = SpalvaRgb(1, 1, 1);
 const Spalva kTamsi = SpalvaRgb(0.03f, 0.03f, 0.02f, 0.9f);
 
-// A battlefield seen from above in the game's own units (cells of 37.5): ground,
+// A battlefield seen from above in the game's own units (cells of LANGELIS): ground,
 // and walls where the function says so.
 Spalva Laukas(double x, double y, bool (*siena)(int, int)) {
-  const int c = static_cast<int>(std::floor(x / 37.5)), r = static_cast<int>(std::floor(y / 37.5));
-  const double u = x / 37.5 - c, v = y / 37.5 - r;
+  const double l = LANGELIS;
+  const int c = static_cast<int>(std::floor(x / l)), r = static_cast<int>(std::floor(y / l));
+  const double u = x / l - c, v = y / l - r;
   if (siena && siena(c, r)) return PlytuRastas(u, v);
   Spalva s = ZemesRastas(x / 75.0, y / 75.0);
   // Walls cast a short shadow on the ground to their lower right.
@@ -58,6 +59,12 @@ Spalva Remas(Spalva s, double x, double y, double w, double h, double r) {
   if (d > -5.0) return Maisyti(kAuksasTamsus, kAuksas, static_cast<float>(Lygu(-5, -2.5, d) * 0.6 + 0.2));
   if (d > -6.5) return Daug(s, 0.4);
   return s;
+}
+
+// A picture's own key at its foot, "keys – what they do".
+std::string Apacia(ValdymoVieta kur) {
+  const ValdymoEilute& e = VienintelioEilute(kur);
+  return std::string(e.klavisai[KALBA_LT]) + " – " + e.veiksmas[KALBA_LT];
 }
 
 bool IntroSienos(int c, int r) {
@@ -93,10 +100,15 @@ KDrobe SienosTekstura() {
 KDrobe ArmijosLapas(const ArmijosSpalvos& a) {
   KDrobe d(512, 128);
   const double w = d.plotis, h = d.aukstis;
-  d.Piesti(KSritis{0, 0, 0.44 * w, h, 24, 24}, 4, [&](double x, double y) { return Korpusas(x - 12, y - 12, a); });
-  d.Piesti(KSritis{0.45 * w, 0, 0.7 * w, h, 14, 28}, 4,
-           [&](double x, double y) { return Bokstelis(x - 7, y - 14, a); });
-  d.Piesti(KSritis{0.9 * w, 0, 0.99 * w, h, 10, 20}, 4, [](double x, double y) { return Sviedinys(x - 5, y - 10); });
+  // Each part in the units and at the place of the sheet the game draws it from.
+  const double k = KORPUSO_PUSE, bx = BOKSTELIO_PUSPLOTIS, by = BOKSTELIO_PUSILGIS, sx = SOVINIO_PUSPLOTIS,
+               sy = SOVINIO_PUSILGIS;
+  d.Piesti(KSritis{KORPUSO_S0 * w, 0, KORPUSO_S1 * w, h, 2 * k, 2 * k}, 4,
+           [&](double x, double y) { return Korpusas(x - k, y - k, a); });
+  d.Piesti(KSritis{BOKSTELIO_S0 * w, 0, BOKSTELIO_S1 * w, h, 2 * bx, 2 * by}, 4,
+           [&](double x, double y) { return Bokstelis(x - bx, y - by, a); });
+  d.Piesti(KSritis{SOVINIO_S0 * w, 0, SOVINIO_S1 * w, h, 2 * sx, 2 * sy}, 4,
+           [&](double x, double y) { return Sviedinys(x - sx, y - sy); });
   d.IsplestiSpalvas(8);
   return d;
 }
@@ -146,26 +158,25 @@ KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos) {
   raides.RasytiSuKonturu(d, sr, "TANKAI", 200, 318, 86, kAuksas, kAuksasTamsus, kTamsi, 3.0, 0.5);
   paprastos.RasytiSuKonturu(d, sr, "Tankų mūšis", 200, 278, 27, kBalta, SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi, 1.5,
                             0.5);
-  paprastos.RasytiSuKonturu(d, sr, "Tarpas arba Enter – toliau", 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
+  paprastos.RasytiSuKonturu(d, sr, Apacia(VIETA_INTRO).c_str(), 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
                             SpalvaRgb(0.85f, 0.8f, 0.65f), kTamsi, 1.2, 0.5);
   return d;
 }
 
 namespace {
 
-// The help's own words in every language: its title, the joysticks' heading and the
-// three ways it may close.
-enum PagalbosZodis { PAGALBA_PAVADINIMAS, PAGALBA_VAIRALAZDE, PAGALBA_ENTER, PAGALBA_PUSLAPIS, PAGALBA_F1,
-                     PAGALBOS_ZODZIU };
+// The help's own words in every language: its title, the joysticks' heading, and the
+// last line of the menu's help page (where Escape works too, with "tiksli_pagalba") and
+// of the help F1 shows.
+enum PagalbosZodis { PAGALBA_PAVADINIMAS, PAGALBA_VAIRALAZDE, PAGALBA_PUSLAPIS, PAGALBA_F1, PAGALBOS_ZODZIU };
 const char* const PAGALBOS_ZODZIAI[PAGALBOS_ZODZIU][KALBU_KIEKIS] = {
     {"Pagalba", "Help"},
     {"Vairalazdė", "Joystick"},
-    {"Enter – atgal į meniu", "Enter – back to the menu"},
-    {"Enter arba Esc – atgal į meniu", "Enter or Esc – back to the menu"},
+    {"Enter arba Esc – atgal į meniu", "Enter or Escape – back to the menu"},
     {"Atleisk F1, kad uždarytum", "Release F1 to close"},
 };
 
-KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, PagalbosZodis pabaiga) {
+KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, const char* pabaiga) {
   KDrobe d(512, 512);
   const KSritis sr = Visa(d, 400, 400);
   d.Piesti(sr, 2, [](double x, double y) {
@@ -181,6 +192,7 @@ KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, PagalbosZodis p
   double y = 316;
   bool vairalazde = false;
   for (const ValdymoEilute& e : VALDYMAS) {
+    if (!PagalbojeRodoma(e)) continue;
     if (e.vairalazde && !vairalazde) {
       vairalazde = true;
       y -= 6;
@@ -192,7 +204,7 @@ KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, PagalbosZodis p
     paprastos.RasytiSuKonturu(d, sr, e.veiksmas[kalba], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
     y -= 20.5;
   }
-  paprastos.RasytiSuKonturu(d, sr, PAGALBOS_ZODZIAI[pabaiga][kalba], 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
+  paprastos.RasytiSuKonturu(d, sr, pabaiga, 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
                             SpalvaRgb(0.8f, 0.8f, 0.75f), kTamsi, 1.0, 0.5);
   d.IsplestiSpalvas(2);
   return d;
@@ -201,15 +213,15 @@ KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, PagalbosZodis p
 }  // namespace
 
 KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
-  return Pagalba(raides, paprastos, KALBA_LT, PAGALBA_ENTER);
+  return Pagalba(raides, paprastos, KALBA_LT, Apacia(VIETA_PAGALBA).c_str());
 }
 
 KDrobe PagalbosPuslapis(KRaides& raides, KRaides& paprastos, Kalba kalba) {
-  return Pagalba(raides, paprastos, kalba, PAGALBA_PUSLAPIS);
+  return Pagalba(raides, paprastos, kalba, PAGALBOS_ZODZIAI[PAGALBA_PUSLAPIS][kalba]);
 }
 
 KDrobe PagalbosPerdanga(KRaides& raides, KRaides& paprastos, Kalba kalba) {
-  return Pagalba(raides, paprastos, kalba, PAGALBA_F1);
+  return Pagalba(raides, paprastos, kalba, PAGALBOS_ZODZIAI[PAGALBA_F1][kalba]);
 }
 
 KDrobe MeniuPunktai(KRaides& raides) {
@@ -218,7 +230,8 @@ KDrobe MeniuPunktai(KRaides& raides) {
   for (int i = 0; i < 3; ++i) {
     // Item i is the band from (3 - i) / 4 to (4 - i) / 4 of the height; the plate
     // keeps clear of the 20 units each neighbour overlaps.
-    const KSritis sr{0, (3 - i) * 128.0, 512, (4 - i) * 128.0, 400, 140};
+    const double juosta = MENIU_PUNKTO_DALIS * d.aukstis;
+    const KSritis sr{0, (3 - i) * juosta, 512, (4 - i) * juosta, 400, 140};
     d.Piesti(sr, 3, [](double x, double y) {
       const double dd = Dezes(x, y, 200, 70, 158, 44, 16);
       if (dd > 0) return Spalva{0.3f, 0.3f, 0.3f, 0};
@@ -238,8 +251,8 @@ KDrobe MeniuPunktai(KRaides& raides) {
 KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
   KDrobe d(1024, 512);
   const double w = d.plotis, h = d.aukstis;
-  const KSritis dalys[3] = {{0, 0, 0.34 * w, h, 400, 600}, {0.34 * w, 0, 0.7 * w, h, 400, 600},
-                            {0.7 * w, 0, w, h, 400, 600}};
+  const double s1 = MENIU_PASIRUOSIMAS_S1, s2 = MENIU_PERGALE_S1;
+  const KSritis dalys[3] = {{0, 0, s1 * w, h, 400, 600}, {s1 * w, 0, s2 * w, h, 400, 600}, {s2 * w, 0, w, h, 400, 600}};
   const ArmijosSpalvos lt = LietuvosSpalvos(), ru = RusijosSpalvos();
 
   // Before any battle: the two armies face each other across the field.
@@ -333,12 +346,11 @@ KDrobe ZymesTekstura() {
 }
 
 KDrobe BlyksniuLapas() {
-  namespace b = blyksniu_lapas;
-  KDrobe d(b::PLOTIS, b::KADRAS);
-  for (int k = 0; k < b::SPROGIMO_KADRAI; ++k) {
+  KDrobe d(BLYKSNIU_KADRAI * BLYKSNIO_KADRAS, BLYKSNIO_KADRAS);
+  for (int k = 0; k < SPROGIMO_KADRAI; ++k) {
     // A fireball that swells, cools from white through orange and ends as thinning smoke.
-    const double t = (k + 1.0) / (b::SPROGIMO_KADRAI + 1);
-    d.Piesti(KSritis{double(k * b::KADRAS), 0, double((k + 1) * b::KADRAS), double(b::KADRAS), 2, 2}, 3,
+    const double t = (k + 1.0) / (SPROGIMO_KADRAI + 1);
+    d.Piesti(KSritis{double(k * BLYKSNIO_KADRAS), 0, double((k + 1) * BLYKSNIO_KADRAS), double(BLYKSNIO_KADRAS), 2, 2}, 3,
              [t, k](double x, double y) {
                x -= 1;
                y -= 1;
@@ -355,7 +367,7 @@ KDrobe BlyksniuLapas() {
              });
   }
   // The hit: a white star, brief and bright.
-  d.Piesti(KSritis{double(b::SMUGIO_KADRAS * b::KADRAS), 0, double(b::PLOTIS), double(b::KADRAS), 2, 2}, 3,
+  d.Piesti(KSritis{double(SMUGIO_KADRAS * BLYKSNIO_KADRAS), 0, double(BLYKSNIU_KADRAI * BLYKSNIO_KADRAS), double(BLYKSNIO_KADRAS), 2, 2}, 3,
            [](double x, double y) {
              x -= 1;
              y -= 1;
@@ -372,25 +384,24 @@ KDrobe BlyksniuLapas() {
 }
 
 KDrobe JuostosLapas(KRaides& raides, Kalba kalba) {
-  namespace j = juostos_lapas;
   // The status line's words in every language, each in its own cell.
-  static const char* const ZODZIAI[j::ZODZIU_KIEKIS][KALBU_KIEKIS] = {
+  static const char* const ZODZIAI[JUOSTOS_ZODZIU][KALBU_KIEKIS] = {
       {"Tavo tankai", "Your tanks"}, {"Priešo tankai", "Enemy tanks"}, {"Šarvai", "Armour"}};
-  KDrobe d(j::PLOTIS, j::AUKSTIS);
-  const KSritis sr = Visa(d, j::PLOTIS, j::AUKSTIS);
+  KDrobe d(JUOSTOS_PLOTIS, JUOSTOS_AUKSTIS);
+  const KSritis sr = Visa(d, JUOSTOS_PLOTIS, JUOSTOS_AUKSTIS);
   const Spalva balta = SpalvaRgb(0.96f, 0.96f, 0.92f), pilka = SpalvaRgb(0.82f, 0.82f, 0.78f);
-  for (int i = 0; i < j::ZODZIU_KIEKIS; ++i)
-    raides.RasytiSuKonturu(d, sr, ZODZIAI[i][kalba], (i + 1) * j::ZODZIO_PLOTIS - 8, j::EILUTE + 20, 34, balta,
+  for (int i = 0; i < JUOSTOS_ZODZIU; ++i)
+    raides.RasytiSuKonturu(d, sr, ZODZIAI[i][kalba], (i + 1) * JUOSTOS_ZODZIO_PLOTIS - 8, JUOSTOS_EILUTE + 20, 34, balta,
                            pilka, kTamsi, 1.5, 1.0);
   for (int i = 0; i < 10; ++i) {
     const char skaitmuo[2] = {static_cast<char>('0' + i), 0};
-    raides.RasytiSuKonturu(d, sr, skaitmuo, (i + 0.5) * j::SKAITMENS_PLOTIS, 14, 48, kBalta, balta, kTamsi, 2.0,
+    raides.RasytiSuKonturu(d, sr, skaitmuo, (i + 0.5) * SKAITMENS_PLOTIS, 14, 48, kBalta, balta, kTamsi, 2.0,
                            0.5);
   }
   // The armour: a filled shield for each hit the tank can still take, a hollow one for each taken.
   for (int z = 0; z < 2; ++z) {
-    const double x0 = j::ZENKLO_X + z * j::ZENKLO_PLOTIS;
-    d.Piesti(KSritis{x0, 0, x0 + j::ZENKLO_PLOTIS, double(j::EILUTE), double(j::ZENKLO_PLOTIS), double(j::EILUTE)}, 3,
+    const double x0 = ZENKLO_X + z * ZENKLO_PLOTIS;
+    d.Piesti(KSritis{x0, 0, x0 + ZENKLO_PLOTIS, double(JUOSTOS_EILUTE), double(ZENKLO_PLOTIS), double(JUOSTOS_EILUTE)}, 3,
              [z](double x, double y) {
                const double sk = Dezes(x, y, 24, 34, 15, 17, 6);
                const double apacia = std::hypot((x - 24) / 15, (y - 20) / 16) - 1;  // the rounded point

@@ -17,9 +17,9 @@ KDrobe PagalbosPuslapis(KRaides& raides, KRaides& paprastos, Kalba kalba);
 KDrobe PagalbosPerdanga(KRaides& raides, KRaides& paprastos, Kalba kalba);
 // The quiet marker round the tank the player drives: four cyan corners.
 KDrobe ZymesTekstura();
-// The burst of a dying tank frame by frame, then a hit's flash (battle/BlyksniuLapas.h).
+// The burst of a dying tank frame by frame, then a hit's flash (core/ZaidimoSkaiciai.h).
 KDrobe BlyksniuLapas();
-// The status line's words, digits and armour signs (ui/JuostosLapas.h).
+// The status line's words, digits and armour signs (core/ZaidimoSkaiciai.h).
 KDrobe JuostosLapas(KRaides& raides, Kalba kalba);
 KDrobe MeniuPunktai(KRaides& raides);
 KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos);

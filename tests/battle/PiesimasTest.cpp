@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "app/Zaidimas.h"
-#include "battle/BlyksniuLapas.h"
 #include "gfx/GlBusena.h"
 #include "tests/battle/MusioAplinka.h"
 #include "tests/common/GlKontekstas.h"
-#include "ui/JuostosLapas.h"
 
 namespace {
 
@@ -280,18 +278,16 @@ class NewPlayerDrawing : public BattleDrawing {
  protected:
   void SetUp() override {
     BattleDrawing::SetUp();
-    namespace b = blyksniu_lapas;
-    namespace j = juostos_lapas;
     // The marker: a ring of 10 map pixels round a clear middle (its 40 units in 4 texels).
     static GLuint zyme = Tekstura(4, 4, [](int x, int y) {
       return (x == 0 || x == 3 || y == 0 || y == 3) ? ZYDRA : Spalva{0, 0, 0, 0};
     });
-    static GLuint blyksniai = Tekstura(b::KADRAI, 1, [](int x, int) { return Langelis(x); });
+    static GLuint blyksniai = Tekstura(BLYKSNIU_KADRAI, 1, [](int x, int) { return Langelis(x); });
     // The status line: words cyan, digit d and the signs each their own cell colour.
-    static GLuint juosta = Tekstura(j::PLOTIS / 16, 2, [](int x, int y) {
+    static GLuint juosta = Tekstura(JUOSTOS_PLOTIS / 16, 2, [](int x, int y) {
       if (y == 1) return ZYDRA;
       const int px = x * 16;
-      return px < j::ZENKLO_X ? Langelis(px / j::SKAITMENS_PLOTIS) : Langelis(10 + (px - j::ZENKLO_X) / j::ZENKLO_PLOTIS);
+      return px < ZENKLO_X ? Langelis(px / SKAITMENS_PLOTIS) : Langelis(10 + (px - ZENKLO_X) / ZENKLO_PLOTIS);
     });
     paveikslai = {zyme, blyksniai, juosta};
     Paveikslai(true);
@@ -371,7 +367,6 @@ TEST_F(NewPlayerDrawing, TheMarkerFramesTheCurrentTankWhileItLives) {
 }
 
 TEST_F(NewPlayerDrawing, AHitFlashesAndADeathBurstsFrameByFrame) {
-  namespace b = blyksniu_lapas;
   PaliktiTik({0}, {});
   KTankas& t = Z(0);
   Perkelti(t, 6, 6);
@@ -385,17 +380,17 @@ TEST_F(NewPlayerDrawing, AHitFlashesAndADeathBurstsFrameByFrame) {
   };
   EXPECT_TRUE(Artima(Centras(), RAUDONA)) << "nothing before a hit";
   t.Pazeisti();
-  EXPECT_TRUE(Artima(Centras(), Langelis(b::SMUGIO_KADRAS))) << "the hit's flash";
+  EXPECT_TRUE(Artima(Centras(), Langelis(SMUGIO_KADRAS))) << "the hit's flash";
   laikmatis.KadroLaikas = KTankas::SMUGIO_LAIKAS;
   t.Atnaujinti();
   EXPECT_TRUE(Artima(Centras(), RAUDONA)) << "over after its time";
   // The death: the burst's frames in order over the time, then the ground.
   t.Zuti();
   // Looked at halfway through each of its frames.
-  laikmatis.KadroLaikas = KTankas::SPROGIMO_LAIKAS / b::SPROGIMO_KADRAI / 2;
+  laikmatis.KadroLaikas = KTankas::SPROGIMO_LAIKAS / SPROGIMO_KADRAI / 2;
   t.Atnaujinti();
   laikmatis.KadroLaikas *= 2;
-  for (int k = 0; k < b::SPROGIMO_KADRAI; ++k) {
+  for (int k = 0; k < SPROGIMO_KADRAI; ++k) {
     EXPECT_TRUE(Artima(Centras(), Langelis(k))) << "frame " << k;
     t.Atnaujinti();
   }
@@ -403,7 +398,6 @@ TEST_F(NewPlayerDrawing, AHitFlashesAndADeathBurstsFrameByFrame) {
 }
 
 TEST_F(NewPlayerDrawing, TheStatusLineCountsTheLivingAndYourTanksArmour) {
-  namespace j = juostos_lapas;
   Raktai(0, 1, 0);
   PasirinktiTanka(0);
   rodykle.alfa = 0;
@@ -427,7 +421,7 @@ TEST_F(NewPlayerDrawing, TheStatusLineCountsTheLivingAndYourTanksArmour) {
     PiestiKadra();
     for (int i = 0; a.zaidejo[i]; ++i) Ziureti(238 + 16 * i, a.zaidejo[i] - '0', "your tanks");
     for (int i = 0; a.prieso[i]; ++i) Ziureti(483 + 16 * i, a.prieso[i] - '0', "enemy tanks");
-    for (int i = 0; i < KTankas::GYVYBES; ++i) Ziureti(716 + 24 * i, i < a.gyvybes ? 10 : 11, "armour");
+    for (int i = 0; i < TANKO_GYVYBES; ++i) Ziureti(716 + 24 * i, i < a.gyvybes ? 10 : 11, "armour");
     // The words, and each army's own tank drawn from its sheet.
     EXPECT_TRUE(Artima(SkaitytiPikseli(150, y), ZYDRA));
     EXPECT_TRUE(Artima(SkaitytiPikseli(213, y - 8), RAUDONA));
@@ -435,5 +429,5 @@ TEST_F(NewPlayerDrawing, TheStatusLineCountsTheLivingAndYourTanksArmour) {
   // Your tank gone: no armour left.
   Z(0).gyvas = false;
   PiestiKadra();
-  for (int i = 0; i < KTankas::GYVYBES; ++i) Ziureti(716 + 24 * i, 11, "armour of a dead tank");
+  for (int i = 0; i < TANKO_GYVYBES; ++i) Ziureti(716 + 24 * i, 11, "armour of a dead tank");
 }

@@ -8,9 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "battle/BlyksniuLapas.h"
+#include "core/ZaidimoSkaiciai.h"
 #include "tests/tools/DuomenuVaizdas.h"
-#include "ui/JuostosLapas.h"
 
 namespace {
 
@@ -36,25 +35,22 @@ void Langeliai(const DuomenuVaizdas& v, const std::vector<std::pair<int, int>>& 
 }  // namespace
 
 TEST(NewPlayerPictures, EverySheetPieceLiesInsideItsCell) {
-  namespace j = juostos_lapas;
   DuomenuVaizdas juosta("juosta.tga");
-  ASSERT_EQ(j::PLOTIS, juosta.tga.plotis);
-  ASSERT_EQ(j::AUKSTIS, juosta.tga.aukstis);
+  ASSERT_EQ(JUOSTOS_PLOTIS, juosta.tga.plotis);
+  ASSERT_EQ(JUOSTOS_AUKSTIS, juosta.tga.aukstis);
   std::vector<std::pair<int, int>> zodziai, apacia;
-  for (int i = 0; i < j::ZODZIU_KIEKIS; ++i) zodziai.push_back({i * j::ZODZIO_PLOTIS, (i + 1) * j::ZODZIO_PLOTIS});
-  for (int i = 0; i < 10; ++i) apacia.push_back({i * j::SKAITMENS_PLOTIS, (i + 1) * j::SKAITMENS_PLOTIS});
-  for (int z = 0; z < 2; ++z) apacia.push_back({j::ZENKLO_X + z * j::ZENKLO_PLOTIS, j::ZENKLO_X + (z + 1) * j::ZENKLO_PLOTIS});
-  Langeliai(juosta, zodziai, j::EILUTE, j::AUKSTIS, "a word");
-  Langeliai(juosta, apacia, 0, j::EILUTE, "a digit or sign");
+  for (int i = 0; i < JUOSTOS_ZODZIU; ++i) zodziai.push_back({i * JUOSTOS_ZODZIO_PLOTIS, (i + 1) * JUOSTOS_ZODZIO_PLOTIS});
+  for (int i = 0; i < 10; ++i) apacia.push_back({i * SKAITMENS_PLOTIS, (i + 1) * SKAITMENS_PLOTIS});
+  for (int z = 0; z < 2; ++z) apacia.push_back({ZENKLO_X + z * ZENKLO_PLOTIS, ZENKLO_X + (z + 1) * ZENKLO_PLOTIS});
+  Langeliai(juosta, zodziai, JUOSTOS_EILUTE, JUOSTOS_AUKSTIS, "a word");
+  Langeliai(juosta, apacia, 0, JUOSTOS_EILUTE, "a digit or sign");
   // Nothing crosses between the rows.
-  EXPECT_EQ(0, Matomi(juosta, 0, j::EILUTE - 1, j::PLOTIS, j::EILUTE + 1));
-
-  namespace b = blyksniu_lapas;
+  EXPECT_EQ(0, Matomi(juosta, 0, JUOSTOS_EILUTE - 1, JUOSTOS_PLOTIS, JUOSTOS_EILUTE + 1));
   DuomenuVaizdas blyksniai("blyksniai.tga");
-  ASSERT_EQ(b::PLOTIS, blyksniai.tga.plotis);
+  ASSERT_EQ(BLYKSNIU_KADRAI * BLYKSNIO_KADRAS, blyksniai.tga.plotis);
   std::vector<std::pair<int, int>> kadrai;
-  for (int k = 0; k < b::KADRAI; ++k) kadrai.push_back({k * b::KADRAS, (k + 1) * b::KADRAS});
-  Langeliai(blyksniai, kadrai, 0, b::KADRAS, "a flash frame");
+  for (int k = 0; k < BLYKSNIU_KADRAI; ++k) kadrai.push_back({k * BLYKSNIO_KADRAS, (k + 1) * BLYKSNIO_KADRAS});
+  Langeliai(blyksniai, kadrai, 0, BLYKSNIO_KADRAS, "a flash frame");
 }
 
 TEST(NewPlayerPictures, EachHelpDiffersFromTheOldOnlyInHowItCloses) {

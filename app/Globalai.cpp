@@ -19,6 +19,7 @@ KRodykle rodykle;
 KPagalba pagalba;
 KIntro intro;
 KMeniu meniu;
+KBusenosJuosta busenosJuosta;
 
 int32_t busena = BUSENA_INTRO;
 bool baigti = false;
@@ -26,3 +27,4 @@ int32_t dabartinioTankoIndeksas = 0;
 KTankas* dabartinisTankas = nullptr;
 KVairalazde* dabartineVairalazde = nullptr;
 KZemelapis* dabartinisZemelapis = nullptr;
+float pabaigosLaikas = 0;

@@ -18,6 +18,7 @@
 #include "input/KKlaviatura.h"
 #include "input/KPele.h"
 #include "input/KVairalazde.h"
+#include "ui/KBusenosJuosta.h"
 #include "ui/KIntro.h"
 #include "ui/KMeniu.h"
 #include "ui/KPagalba.h"
@@ -40,6 +41,7 @@ extern KRodykle rodykle;
 extern KPagalba pagalba;
 extern KIntro intro;
 extern KMeniu meniu;
+extern KBusenosJuosta busenosJuosta;
 
 // Game states.
 enum : int32_t { BUSENA_INTRO = 0, BUSENA_MENIU = 1, BUSENA_PAGALBA = 2, BUSENA_MUSIS = 3, BUSENA_ISEITI = 4 };
@@ -50,3 +52,5 @@ extern int32_t dabartinioTankoIndeksas;
 extern KTankas* dabartinisTankas;
 extern KVairalazde* dabartineVairalazde;
 extern KZemelapis* dabartinisZemelapis;
+// Seconds the field has been held since the battle's end (only with "pataikymai").
+extern float pabaigosLaikas;

@@ -29,9 +29,11 @@ bool Paleisti() {
   laikmatis.Sukurti();
   InicializuotiGL(nustatymai);
   glDisable(GL_DEPTH_TEST);
-  garsai.Sukurti();
+  garsai.Sukurti(nustatymai.miksas != 0);
   garsai.UzkrautiAplanka("duomenys/");
-  muzika.Atidaryti("duomenys/muzika.ogg", nulinisVektorius, true);
+  // The track mastered to lie under the battle's sounds; without it, the one that always played.
+  if (nustatymai.miksas) muzika.Atidaryti("duomenys/muzikaFonui.ogg", nulinisVektorius, true);
+  if (!nustatymai.miksas || !muzika.atidaryta) muzika.Atidaryti("duomenys/muzika.ogg", nulinisVektorius, true);
   muzika.Groti();
   suvioGarsas.Sukurti(garsai.Rasti("suvis.wav"), nulinisVektorius, false);
   teksturos.UzkrautiAplanka("duomenys/");
@@ -39,6 +41,8 @@ bool Paleisti() {
   intro.Sukurti();
   pagalba.Sukurti();
   meniu.Sukurti();
+  busenosJuosta.Sukurti();
+  KTankas::blyksniai = teksturos.Gauti("blyksniai.tga");
   zemelapis.Generuoti();
   dabartinisZemelapis = &zemelapis;
   SukurtiArmijas();

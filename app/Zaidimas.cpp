@@ -10,6 +10,9 @@ namespace {
 
 namespace v = valdymas;
 
+// How long the field stays after the battle's end, with "pataikymai": the last kill is seen.
+constexpr float PABAIGOS_LAIKAS = 1.0f;
+
 bool Nuspaustas(int kodas) { return klaviatura.busenos[kodas] == KLAVISAS_NUSPAUSTAS; }
 bool Laikomas(int kodas) { return klaviatura.busenos[kodas] > KLAVISAS_PAKELTAS; }
 bool Pakeltas(int kodas) { return klaviatura.busenos[kodas] == KLAVISAS_PAKELTAS; }
@@ -65,6 +68,8 @@ void AtnaujintiMusi() {
   priesoArmija.Atnaujinti();
   TikrintiPataikymus(zaidejoArmija);
   TikrintiPataikymus(priesoArmija);
+  // Your tank gone: the next one is yours at once, as S would give it, flash and all.
+  if (nustatymai.zymeklis && !dabartinisTankas->gyvas) PasirinktiTanka(dabartinioTankoIndeksas + 1);
 
   if (Nuspaustas(v::ISEITI)) busena = BUSENA_MENIU;
   if (zaidejoArmija.gyvi == 0) {
@@ -76,6 +81,12 @@ void AtnaujintiMusi() {
     meniu.baigta = true;
     meniu.laimeta = true;
     busena = BUSENA_MENIU;
+  }
+  // The outcome is decided and the menu holds it; the field stays a moment longer,
+  // counted from this frame on. Escape still leaves at once.
+  if (nustatymai.pataikymai && busena == BUSENA_MENIU && !Nuspaustas(v::ISEITI)) {
+    pabaigosLaikas += laikmatis.KadroLaikas;
+    if (pabaigosLaikas < PABAIGOS_LAIKAS) busena = BUSENA_MUSIS;
   }
 }
 
@@ -114,6 +125,7 @@ void SukurtiArmijas() {
 void PradetiMusi() {
   zemelapis.Generuoti();
   SukurtiArmijas();
+  pabaigosLaikas = 0;
   meniu.laimeta = false;
   meniu.baigta = false;
 }
@@ -133,7 +145,8 @@ void AtnaujintiZaidima() {
       AtnaujintiMeniu();
       break;
     case BUSENA_PAGALBA:
-      if (Nuspaustas(v::RINKTIS)) {
+      // Escape too, where the help says so.
+      if (Nuspaustas(v::RINKTIS) || (nustatymai.tiksliPagalba && Nuspaustas(v::ISEITI))) {
         busena = BUSENA_MENIU;
         pagalba.Rodyti(false);
       }
@@ -169,8 +182,10 @@ void PiestiKadra() {
       zemelapis.Piesti();
       zaidejoArmija.Piesti();
       priesoArmija.Piesti();
+      if (nustatymai.zymeklis) rodykle.PiestiZyme(dabartinisTankas);
       rodykle.Piesti();
       glPopMatrix();
+      if (nustatymai.busenosJuosta) busenosJuosta.Piesti();
       break;
     default:
       break;

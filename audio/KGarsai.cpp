@@ -6,14 +6,22 @@
 #include "core/FailoVardas.h"
 #include "core/Zurnalas.h"
 
-void KGarsai::Sukurti() {
+namespace {
+// ALC_SOFT_output_limiter's attribute: OpenAL Soft then keeps the mix below full scale
+// by lowering it for a moment, on every output format (on its own it does so only for
+// integer ones). Other implementations ignore an attribute they do not know.
+constexpr ALCint RIBOTUVAS = 0x199A;  // ALC_OUTPUT_LIMITER_SOFT
+}  // namespace
+
+void KGarsai::Sukurti(bool suvaldytas) {
   if (atidarytas) return;
   irenginys = alcOpenDevice(nullptr);
   if (!irenginys) {
     Zurnalas("Garsai->Sukurti: Klaida inicializuojant garso irengini");
     return;
   }
-  kontekstas = alcCreateContext(irenginys, nullptr);
+  const ALCint savybes[] = {RIBOTUVAS, ALC_TRUE, 0};
+  kontekstas = alcCreateContext(irenginys, suvaldytas ? savybes : nullptr);
   if (!kontekstas) {
     ZurnalasF("Klaida sukuriant garso irenginio konteksta: %d", alcGetError(irenginys));
     alcCloseDevice(irenginys);
@@ -30,6 +38,7 @@ void KGarsai::Sukurti() {
   }
   alListener3f(AL_VELOCITY, 0.0f, 0.0f, 0.0f);
   alListenerfv(AL_ORIENTATION, orientacija);
+  if (suvaldytas) alListenerf(AL_GAIN, SUVALDYTAS_GARSUMAS);
   if (alGetError() != AL_NO_ERROR) {
     Zurnalas("Klaida inicializuojant garsa");
     return;  // the handles stay set, so Atlaisvinti still closes them

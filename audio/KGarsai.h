@@ -20,7 +20,12 @@ class KGarsai {
   bool uzkrauta = false;
   KWav wav;
 
-  void Sukurti();
+  // The level of everything heard when the mix is kept under full scale.
+  static constexpr float SUVALDYTAS_GARSUMAS = 0.4f;
+
+  // suvaldytas: the mix kept under full scale: every sound at SUVALDYTAS_GARSUMAS, and
+  // the device's limiter for whatever still adds up past it.
+  void Sukurti(bool suvaldytas = false);
   void UzkrautiAplanka(const char* aplankas);
   void UzkrautiGarsa(const char* kelias);
   ALuint Rasti(const char* vardas) const;  // 0 and a log message when unknown

@@ -1,11 +1,13 @@
 #include "battle/KRodykle.h"
 
 #include "app/Globalai.h"
+#include "battle/KTankas.h"
 #include "platform/Platforma.h"
 #include "ui/KPrimityvai.h"
 
 void KRodykle::Sukurti() {
   tekstura = teksturos.Gauti("rodykle.tga");
+  zymesTekstura = teksturos.Gauti("zyme.tga");
   alfa = 0;  // nothing to show before the first attachment
 }
 
@@ -30,4 +32,14 @@ void KRodykle::Piesti() {
   KPrimityvai::Keturkampis(-1, -1, 1, 1, 0, 0, 1, 1);
   glPopMatrix();
   glColor4f(1, 1, 1, 1);
+}
+
+void KRodykle::PiestiZyme(const KTankas* t) const {
+  if (!t || !t->gyvas || !zymesTekstura) return;
+  glBindTexture(GL_TEXTURE_2D, zymesTekstura);
+  glPushMatrix();
+  glTranslatef(t->pozicija.x, t->pozicija.y, 0);
+  // A little wider than the cell: the corners frame the tank without covering it.
+  KPrimityvai::Keturkampis(-ZYMES_PUSE, -ZYMES_PUSE, ZYMES_PUSE, ZYMES_PUSE, 0, 0, 1, 1);
+  glPopMatrix();
 }

@@ -18,6 +18,7 @@ KZemelapis& Zemelapis() { return *dabartinisZemelapis; }
 }  // namespace
 
 int32_t KTankas::numeracija = 0;
+uint32_t KTankas::blyksniai = 0;
 
 void KTankas::NuliuotiNumeracija() { numeracija = 0; }
 
@@ -41,11 +42,13 @@ void KTankas::Sukurti(int32_t c, int32_t r, uint32_t t) {
   judejimoKryptis = kryptis;
   Zemelapis().Irasyti(c, r, numeris);
   uztaisymas = (std::rand() % 300) * 0.1f;
-  gyvybes = 3;
+  gyvybes = TANKO_GYVYBES;
   gyvas = true;
   sovinysSkrenda = false;
   juda = false;
   kompiuteris = true;
+  poSmugio = SMUGIO_LAIKAS;
+  poMirties = SPROGIMO_LAIKAS;
   const ALuint suvioPavyzdys = garsai.Rasti("suvis.wav");
   const ALuint sprogimoPavyzdys = garsai.Rasti("sprogimas.wav");
   ZurnalasF("%i  %i", static_cast<int>(suvioPavyzdys), static_cast<int>(sprogimoPavyzdys));
@@ -104,10 +107,14 @@ void KTankas::Sauti() {
 }
 
 void KTankas::Atnaujinti() {
-  if (!gyvas) return;
-  if (kompiuteris) KompiuterioZingsnis();
   const float dt = laikmatis.KadroLaikas;
+  if (!gyvas) {
+    poMirties += dt;
+    return;
+  }
+  if (kompiuteris) KompiuterioZingsnis();
   uztaisymas += dt;
+  poSmugio += dt;
   kryptis = judejimoKryptis;
 
   if (sovinysSkrenda) {
@@ -137,6 +144,7 @@ void KTankas::Atnaujinti() {
 }
 
 void KTankas::Pazeisti() {
+  poSmugio = 0;
   gyvybes -= 1;
   if (gyvybes <= 0) Zuti();
 }
@@ -147,6 +155,7 @@ void KTankas::Zuti() {
   Zemelapis().Irasyti(tikslinisStulpelis, tikslineEilute, 0);
   gyvas = false;
   sovinysSkrenda = false;
+  poMirties = 0;
   sprogimas.Groti();
 }
 
@@ -157,8 +166,31 @@ void KTankas::ZaidejoValdymas() {
 
 void KTankas::KompiuterioValdymas() { kompiuteris = true; }
 
+namespace {
+
+// Frame k of the flashes' picture, d map pixels wide, centred on p, at the opacity given.
+void PiestiBlyksni(const KVektorius& p, int k, float d, float alfa) {
+  constexpr float w = 1.0f / BLYKSNIU_KADRAI;
+  glColor4f(1, 1, 1, alfa);
+  glBindTexture(GL_TEXTURE_2D, KTankas::blyksniai);
+  glPushMatrix();
+  glTranslatef(p.x, p.y, 0);
+  KPrimityvai::Keturkampis(-d / 2, -d / 2, d / 2, d / 2, k * w, 0, (k + 1) * w, 1);
+  glPopMatrix();
+  glColor4f(1, 1, 1, 1);
+}
+
+}  // namespace
+
 void KTankas::Piesti() const {
-  if (!gyvas) return;
+  const bool blyksi = nustatymai.pataikymai && blyksniai;
+  if (!gyvas) {
+    // The burst runs through its frames where the tank died.
+    if (blyksi && poMirties < SPROGIMO_LAIKAS)
+      PiestiBlyksni(pozicija, static_cast<int>(poMirties / SPROGIMO_LAIKAS * SPROGIMO_KADRAI),
+                    SPROGIMO_DYDIS, 1);
+    return;
+  }
   glBindTexture(GL_TEXTURE_2D, tekstura);
   glPushMatrix();
   glTranslatef(pozicija.x, pozicija.y, 0);
@@ -177,6 +209,11 @@ void KTankas::Piesti() const {
   glPopMatrix();
 
   glPopMatrix();
+
+  if (blyksi && poSmugio < SMUGIO_LAIKAS) {
+    PiestiBlyksni(pozicija, SMUGIO_KADRAS, SMUGIO_DYDIS, 1 - poSmugio / SMUGIO_LAIKAS);
+    glBindTexture(GL_TEXTURE_2D, tekstura);  // the shell is on the army's sheet
+  }
 
   if (sovinysSkrenda) {
     glPushMatrix();

@@ -12,6 +12,11 @@ class KArmija;
 // Its speeds, reload limit and hit radius are in core/ZaidimoSkaiciai.h.
 class KTankas {
  public:
+  // The hit's flash and the dying tank's burst ("pataikymai" in the settings): how long
+  // each shows and how wide it is drawn, in seconds and map pixels.
+  static constexpr float SMUGIO_LAIKAS = 0.25f, SMUGIO_DYDIS = 48.0f;
+  static constexpr float SPROGIMO_LAIKAS = 0.6f, SPROGIMO_DYDIS = 64.0f;
+
   bool gyvas = false;
   int32_t gyvybes = 0;
   int32_t numeris = 0;
@@ -36,6 +41,8 @@ class KTankas {
   int32_t matomasLangelis = 0;
   KGarsas suvis;
   KGarsas sprogimas;
+  float poSmugio = SMUGIO_LAIKAS;      // seconds since the latest hit
+  float poMirties = SPROGIMO_LAIKAS;   // seconds since the death
 
   void Sukurti(int32_t stulpelis, int32_t eilute, uint32_t tekstura);
   void Atnaujinti();
@@ -57,6 +64,7 @@ class KTankas {
 
   static void NuliuotiNumeracija();
   static int32_t numeracija;
+  static uint32_t blyksniai;  // "blyksniai.tga", the flashes' picture; 0: none drawn
 };
 
 // The hit test of one army's shells, after both armies were updated.

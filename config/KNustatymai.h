@@ -22,6 +22,12 @@ class KNustatymai {
   char klase[32];               // "class"
   char* gpu = nullptr;          // owned; absent means the default display
   char kalba[3];
+  // A new player's help, each 0 (the game as it always was) or 1; the shipped file sets them.
+  int32_t zymeklis;        // your tank always marked; when it dies the next one is yours
+  int32_t busenosJuosta;   // the status line above the field
+  int32_t pataikymai;      // hit flashes, death bursts, the field held a second at the end
+  int32_t miksas;          // the music mastered under the effects, the output limited
+  int32_t tiksliPagalba;   // each help picture says what works where it shows; Esc leaves the help
 
   KNustatymai();
   ~KNustatymai();

@@ -67,6 +67,16 @@ inline constexpr Nustatymas NUSTATYMAI[] = {
      "name the window is registered under, at most 31 characters"},
     {"gpu", R::Kopija, TANKAI_LAUKAS(gpu), 0, 0, 0, 0, nullptr, 0, 0, nullptr,
      "display device for full screen; the primary one when not given"},
+    {"zymeklis", R::Skaicius, TANKAI_LAUKAS(zymeklis), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: your tank keeps a marker all battle; when it dies, your next tank is taken"},
+    {"busenos_juosta", R::Skaicius, TANKAI_LAUKAS(busenosJuosta), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: a line above the field shows the tanks left on each side and your tank's hits left"},
+    {"pataikymai", R::Skaicius, TANKAI_LAUKAS(pataikymai), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: a hit tank flashes, a dying one bursts, and the field stays a second after the end"},
+    {"miksas", R::Skaicius, TANKAI_LAUKAS(miksas), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: quieter music under the shots, and the sound kept below full scale"},
+    {"tiksli_pagalba", R::Skaicius, TANKAI_LAUKAS(tiksliPagalba), 0, 0, 0, 0, nullptr, 0, 1, "1",
+     "1: the help says how to close it where it shows; Escape leaves the help page too"},
 };
 #undef TANKAI_LAUKAS
 }  // namespace nustatymu_lentele

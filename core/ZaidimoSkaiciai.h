@@ -22,6 +22,7 @@ inline constexpr float TANKO_GREITIS = 60;      // map pixels a second; also how
 inline constexpr float SOVINIO_GREITIS = 240;   // a shell's flight, map pixels a second
 inline constexpr float UZTAISYMO_RIBA = 1.5f;   // seconds after a shot before the tank can fire again
 inline constexpr float PATAIKYMO_SPINDULYS = 20;  // a shell this close to a tank's centre hits it
+inline constexpr int TANKO_GYVYBES = 3;         // hits a tank takes; the last kills it
 
 // The computer's tanks.
 inline constexpr float SIENOS_LAUKIMAS = 40;    // seconds without a shot before one fires at a wall ahead
@@ -51,6 +52,23 @@ inline constexpr float SOVINIO_PUSPLOTIS = 5, SOVINIO_PUSILGIS = 10;      // the
 // strips across, before any battle, after a victory, after a defeat.
 inline constexpr double MENIU_PUNKTO_DALIS = 0.25;
 inline constexpr double MENIU_PASIRUOSIMAS_S1 = 0.34, MENIU_PERGALE_S1 = 0.7;
+
+// The battle's flashes ("blyksniai.tga"): square frames of BLYKSNIO_KADRAS pixels side by
+// side, one frame high: a dying tank's burst first, in the order they show, then a hit's.
+inline constexpr int BLYKSNIO_KADRAS = 128;
+inline constexpr int SPROGIMO_KADRAI = 7, SMUGIO_KADRAS = SPROGIMO_KADRAI, BLYKSNIU_KADRAI = SPROGIMO_KADRAI + 1;
+
+// The status line over the field ("juosta.tga"), in pixels of its picture, rows from the
+// bottom. Drawn at JUOSTOS_MASTELIS, its two rows of JUOSTOS_EILUTE fill the 32 units over
+// the field. The upper row holds the words, each right-aligned in a cell of its own; the
+// lower one the digits 0 to 9 from x 0, then the armour's signs: a hit the tank can still
+// take, and one it has taken.
+inline constexpr int JUOSTOS_PLOTIS = 1024, JUOSTOS_AUKSTIS = 128, JUOSTOS_EILUTE = 64;
+inline constexpr float JUOSTOS_MASTELIS = 0.5f;
+enum JuostosZodis { ZODIS_TAVO, ZODIS_PRIESO, ZODIS_SARVAI, JUOSTOS_ZODZIU };
+inline constexpr int JUOSTOS_ZODZIO_PLOTIS = 340;
+inline constexpr int SKAITMENS_PLOTIS = 48, ZENKLO_X = 10 * SKAITMENS_PLOTIS, ZENKLO_PLOTIS = 48;
+enum JuostosZenklas { ZENKLAS_LIKES, ZENKLAS_PRARASTAS };
 
 static_assert(static_cast<float>(KORPUSO_S1) == 0.44f && static_cast<float>(BOKSTELIO_S0) == 0.45f &&
               static_cast<float>(BOKSTELIO_S1) == 0.7f && static_cast<float>(SOVINIO_S0) == 0.9f &&

@@ -18,6 +18,10 @@ constexpr int DALIES_KADRAI = KADRAI / (TAKTAI * TAKTO_DALYS);
 
 // Interleaved left/right samples of one seamless pass of the loop.
 std::vector<float> Kurti();
+// The track under the battle's sounds: the same music brought down to a steady level
+// of FONO_RMS, so that a shot or an explosion stands well above it.
+constexpr double FONO_RMS = 0.07;
+std::vector<float> Fonui(std::vector<float> stereo);
 // Same input, same bytes: the stream serial number is fixed.
 bool RasytiOgg(const std::string& kelias, const std::vector<float>& stereo, int daznis);
 }  // namespace Muzika

@@ -163,7 +163,20 @@ KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos) {
   return d;
 }
 
-KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
+namespace {
+
+// The help's own words in every language: its title, the joysticks' heading, and the
+// last line of the menu's help page (where Escape works too, with "tiksli_pagalba") and
+// of the help F1 shows.
+enum PagalbosZodis { PAGALBA_PAVADINIMAS, PAGALBA_VAIRALAZDE, PAGALBA_PUSLAPIS, PAGALBA_F1, PAGALBOS_ZODZIU };
+const char* const PAGALBOS_ZODZIAI[PAGALBOS_ZODZIU][KALBU_KIEKIS] = {
+    {"Pagalba", "Help"},
+    {"Vairalazdė", "Joystick"},
+    {"Enter arba Esc – atgal į meniu", "Enter or Escape – back to the menu"},
+    {"Atleisk F1, kad uždarytum", "Release F1 to close"},
+};
+
+KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, const char* pabaiga) {
   KDrobe d(512, 512);
   const KSritis sr = Visa(d, 400, 400);
   d.Piesti(sr, 2, [](double x, double y) {
@@ -173,7 +186,8 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
     s = Remas(s, x, y, 400, 400, 20);
     return s;
   });
-  raides.RasytiSuKonturu(d, sr, "Pagalba", 200, 350, 34, kAuksas, kAuksasTamsus, kTamsi, 1.6, 0.5);
+  raides.RasytiSuKonturu(d, sr, PAGALBOS_ZODZIAI[PAGALBA_PAVADINIMAS][kalba], 200, 350, 34, kAuksas, kAuksasTamsus,
+                         kTamsi, 1.6, 0.5);
   const Spalva raktas = SpalvaRgb(1.0f, 0.84f, 0.4f), tekstas = SpalvaRgb(0.95f, 0.95f, 0.92f);
   double y = 316;
   bool vairalazde = false;
@@ -182,17 +196,32 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
     if (e.vairalazde && !vairalazde) {
       vairalazde = true;
       y -= 6;
-      raides.RasytiSuKonturu(d, sr, "Vairalazdė", 200, y, 17, kAuksas, kAuksasTamsus, kTamsi, 1.0, 0.5);
+      raides.RasytiSuKonturu(d, sr, PAGALBOS_ZODZIAI[PAGALBA_VAIRALAZDE][kalba], 200, y, 17, kAuksas, kAuksasTamsus,
+                             kTamsi, 1.0, 0.5);
       y -= 22;
     }
-    raides.RasytiSuKonturu(d, sr, e.klavisai[KALBA_LT], 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0);
-    paprastos.RasytiSuKonturu(d, sr, e.veiksmas[KALBA_LT], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
+    raides.RasytiSuKonturu(d, sr, e.klavisai[kalba], 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0);
+    paprastos.RasytiSuKonturu(d, sr, e.veiksmas[kalba], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
     y -= 20.5;
   }
-  paprastos.RasytiSuKonturu(d, sr, Apacia(VIETA_PAGALBA).c_str(), 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
+  paprastos.RasytiSuKonturu(d, sr, pabaiga, 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
                             SpalvaRgb(0.8f, 0.8f, 0.75f), kTamsi, 1.0, 0.5);
   d.IsplestiSpalvas(2);
   return d;
+}
+
+}  // namespace
+
+KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
+  return Pagalba(raides, paprastos, KALBA_LT, Apacia(VIETA_PAGALBA).c_str());
+}
+
+KDrobe PagalbosPuslapis(KRaides& raides, KRaides& paprastos, Kalba kalba) {
+  return Pagalba(raides, paprastos, kalba, PAGALBOS_ZODZIAI[PAGALBA_PUSLAPIS][kalba]);
+}
+
+KDrobe PagalbosPerdanga(KRaides& raides, KRaides& paprastos, Kalba kalba) {
+  return Pagalba(raides, paprastos, kalba, PAGALBOS_ZODZIAI[PAGALBA_F1][kalba]);
 }
 
 KDrobe MeniuPunktai(KRaides& raides) {
@@ -297,5 +326,92 @@ KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
     paprastos.RasytiSuKonturu(d, sr, "Bandyk dar kartą", 200, 26, 18, SpalvaRgb(1, 0.75f, 0.65f),
                               SpalvaRgb(0.9f, 0.6f, 0.5f), kTamsi, 1.2, 0.5);
   }
+  return d;
+}
+
+KDrobe ZymesTekstura() {
+  KDrobe d(64, 64);
+  d.Piesti(Visa(d, 2, 2), 4, [](double x, double y) {
+    // Folded into the upper right corner: every corner the same L, clear of the middle.
+    const double u = std::fabs(x - 1), v = std::fabs(y - 1);
+    const double l = std::min(Dezes(u, v, 0.64, 0.87, 0.30, 0.055, 0.02), Dezes(u, v, 0.87, 0.64, 0.055, 0.30, 0.02));
+    if (l > 0.07) return Spalva{0.35f, 0.9f, 1.0f, 0};
+    // A light cyan stroke with a dark rim: seen on the light ground and on the dark walls.
+    const Spalva s = Maisyti(SpalvaRgb(0.35f, 0.9f, 1.0f), SpalvaRgb(0.02f, 0.08f, 0.12f),
+                             static_cast<float>(Lygu(-0.01, 0.02, l)));
+    return SpalvaRgb(s.r, s.g, s.b, static_cast<float>(1 - Lygu(0.05, 0.07, l)));
+  });
+  d.IsplestiSpalvas(2);
+  return d;
+}
+
+KDrobe BlyksniuLapas() {
+  KDrobe d(BLYKSNIU_KADRAI * BLYKSNIO_KADRAS, BLYKSNIO_KADRAS);
+  for (int k = 0; k < SPROGIMO_KADRAI; ++k) {
+    // A fireball that swells, cools from white through orange and ends as thinning smoke.
+    const double t = (k + 1.0) / (SPROGIMO_KADRAI + 1);
+    d.Piesti(KSritis{double(k * BLYKSNIO_KADRAS), 0, double((k + 1) * BLYKSNIO_KADRAS), double(BLYKSNIO_KADRAS), 2, 2}, 3,
+             [t, k](double x, double y) {
+               x -= 1;
+               y -= 1;
+               const double r = std::hypot(x, y);
+               const double n = Fbm(x * 0.5 + 0.5, y * 0.5 + 0.5, 4, 4, 900 + k);
+               const double krastas = (0.3 + 0.62 * t) * (0.8 + 0.4 * n);
+               if (r >= krastas) return Spalva{1, 0.5f, 0.1f, 0};
+               const double karstis = (1 - r / krastas) * (1.15 - t);
+               Spalva s = Maisyti(SpalvaRgb(0.22f, 0.18f, 0.16f), SpalvaRgb(1.0f, 0.45f, 0.08f),
+                                  static_cast<float>(Lygu(0.0, 0.35, karstis)));
+               s = Maisyti(s, SpalvaRgb(1.0f, 0.97f, 0.8f), static_cast<float>(Lygu(0.35, 0.8, karstis)));
+               s.a = static_cast<float>((1 - Lygu(0.75, 1.0, r / krastas)) * (1 - 0.75 * Lygu(0.5, 1.0, t)));
+               return s;
+             });
+  }
+  // The hit: a white star, brief and bright.
+  d.Piesti(KSritis{double(SMUGIO_KADRAS * BLYKSNIO_KADRAS), 0, double(BLYKSNIU_KADRAI * BLYKSNIO_KADRAS), double(BLYKSNIO_KADRAS), 2, 2}, 3,
+           [](double x, double y) {
+             x -= 1;
+             y -= 1;
+             const double r = std::hypot(x, y);
+             const double spinduliai = std::pow(std::fabs(std::cos(std::atan2(y, x) * 3)), 16) * std::exp(-r * 2.5);
+             const double a = std::min(1.0, 1.6 * std::exp(-(r / 0.45) * (r / 0.45)) + spinduliai) *
+                              (1 - Lygu(0.85, 1.0, r));
+             const Spalva s = Maisyti(SpalvaRgb(1.0f, 0.85f, 0.5f), SpalvaRgb(1, 1, 1),
+                                      static_cast<float>(std::min(1.0, 1.6 * std::exp(-(r / 0.5) * (r / 0.5)))));
+             return SpalvaRgb(s.r, s.g, s.b, static_cast<float>(a));
+           });
+  d.IsplestiSpalvas(4);
+  return d;
+}
+
+KDrobe JuostosLapas(KRaides& raides, Kalba kalba) {
+  // The status line's words in every language, each in its own cell.
+  static const char* const ZODZIAI[JUOSTOS_ZODZIU][KALBU_KIEKIS] = {
+      {"Tavo tankai", "Your tanks"}, {"Priešo tankai", "Enemy tanks"}, {"Šarvai", "Armour"}};
+  KDrobe d(JUOSTOS_PLOTIS, JUOSTOS_AUKSTIS);
+  const KSritis sr = Visa(d, JUOSTOS_PLOTIS, JUOSTOS_AUKSTIS);
+  const Spalva balta = SpalvaRgb(0.96f, 0.96f, 0.92f), pilka = SpalvaRgb(0.82f, 0.82f, 0.78f);
+  for (int i = 0; i < JUOSTOS_ZODZIU; ++i)
+    raides.RasytiSuKonturu(d, sr, ZODZIAI[i][kalba], (i + 1) * JUOSTOS_ZODZIO_PLOTIS - 8, JUOSTOS_EILUTE + 20, 34, balta,
+                           pilka, kTamsi, 1.5, 1.0);
+  for (int i = 0; i < 10; ++i) {
+    const char skaitmuo[2] = {static_cast<char>('0' + i), 0};
+    raides.RasytiSuKonturu(d, sr, skaitmuo, (i + 0.5) * SKAITMENS_PLOTIS, 14, 48, kBalta, balta, kTamsi, 2.0,
+                           0.5);
+  }
+  // The armour: a filled shield for each hit the tank can still take, a hollow one for each taken.
+  for (int z = 0; z < 2; ++z) {
+    const double x0 = ZENKLO_X + z * ZENKLO_PLOTIS;
+    d.Piesti(KSritis{x0, 0, x0 + ZENKLO_PLOTIS, double(JUOSTOS_EILUTE), double(ZENKLO_PLOTIS), double(JUOSTOS_EILUTE)}, 3,
+             [z](double x, double y) {
+               const double sk = Dezes(x, y, 24, 34, 15, 17, 6);
+               const double apacia = std::hypot((x - 24) / 15, (y - 20) / 16) - 1;  // the rounded point
+               const double f = std::min(sk + (y < 28 ? 1e9 : 0), apacia * 15);
+               if (f > 2.5) return Spalva{0, 0, 0, 0};
+               if (f > 0) return SpalvaRgb(0.03f, 0.03f, 0.02f, 0.9f);
+               if (z == 0 || f > -3.5) return z == 0 ? SpalvaRgb(0.55f, 0.88f, 0.4f) : SpalvaRgb(0.55f, 0.55f, 0.5f);
+               return SpalvaRgb(0.1f, 0.1f, 0.09f, 0.6f);
+             });
+  }
+  d.IsplestiSpalvas(2);
   return d;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "config/NustatymuLentele.h"
 #include "Garsai.h"
@@ -61,11 +62,18 @@ int main(int argc, char** argv) {
   gerai &= Irasyti(PagalbosPaveikslas(pusjuodis, paprastas), aplankas / "pagalba.tga", true);
   gerai &= Irasyti(MeniuPunktai(pusjuodis), aplankas / "meniu.tga", true);
   gerai &= Irasyti(MeniuPaveikslai(pusjuodis, paprastas), aplankas / "meniuPav.tga", false);
+  gerai &= Irasyti(PagalbosPuslapis(pusjuodis, paprastas, KALBA_LT), aplankas / "pagalbosPuslapis.tga", true);
+  gerai &= Irasyti(PagalbosPerdanga(pusjuodis, paprastas, KALBA_LT), aplankas / "pagalbaF1.tga", true);
+  gerai &= Irasyti(ZymesTekstura(), aplankas / "zyme.tga", true);
+  gerai &= Irasyti(BlyksniuLapas(), aplankas / "blyksniai.tga", true);
+  gerai &= Irasyti(JuostosLapas(pusjuodis, KALBA_LT), aplankas / "juosta.tga", true);
 
   gerai &= Garsai::RasytiWav((aplankas / "suvis.wav").string(), Garsai::Suvis(), 1, Garsai::DAZNIS);
   gerai &= Garsai::RasytiWav((aplankas / "sprogimas.wav").string(), Garsai::Sprogimas(), 1, Garsai::DAZNIS);
   gerai &= Garsai::RasytiWav((aplankas / "spaud.wav").string(), Garsai::Spaudimas(), 1, Garsai::DAZNIS);
-  gerai &= Muzika::RasytiOgg((aplankas / "muzika.ogg").string(), Muzika::Kurti(), Muzika::DAZNIS);
+  const std::vector<float> muzika = Muzika::Kurti();
+  gerai &= Muzika::RasytiOgg((aplankas / "muzika.ogg").string(), muzika, Muzika::DAZNIS);
+  gerai &= Muzika::RasytiOgg((aplankas / "muzikaFonui.ogg").string(), Muzika::Fonui(muzika), Muzika::DAZNIS);
 
   gerai &= IrasytiNustatymus(virsus / "settings.cfg");
   if (!gerai) {

@@ -6,6 +6,8 @@
 
 void KPagalba::Sukurti() {
   tekstura = teksturos.Gauti("pagalba.tga");
+  puslapioTekstura = teksturos.Gauti("pagalbosPuslapis.tga");
+  perdangosTekstura = teksturos.Gauti("pagalbaF1.tga");
   alfa = 0;
   rodoma = false;
 }
@@ -23,9 +25,16 @@ void KPagalba::Piesti() {
     alfa = 0;
     return;
   }
+  if (rodoma) puslapiui = busena == BUSENA_PAGALBA;
+  uint32_t t = tekstura;
+  if (nustatymai.tiksliPagalba) {
+    // Without the picture for the place, the one that serves everywhere.
+    const uint32_t vietos = puslapiui ? puslapioTekstura : perdangosTekstura;
+    if (vietos) t = vietos;
+  }
 
   glColor4f(1, 1, 1, alfa);
-  glBindTexture(GL_TEXTURE_2D, tekstura);
+  glBindTexture(GL_TEXTURE_2D, t);
   glPushMatrix();
   glTranslatef(400, 300, 0);
   KPrimityvai::Keturkampis(-200, -200, 200, 200, 0, 0, 1, 1);

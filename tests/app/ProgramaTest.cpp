@@ -8,8 +8,10 @@
 
 #include "app/Globalai.h"
 #include "app/Programa.h"
+#include "app/Zaidimas.h"
 #include "platform/PlatformosTestai.h"
 #include "tests/app/NaujaPrograma.h"
+#include "tests/common/ZurnaloGaudykle.h"
 #include "ui/KPrimityvai.h"
 
 namespace {
@@ -48,7 +50,7 @@ TEST_F(Program, StartUpPreparesEveryPieceInOrder) {
   EXPECT_NE(KPrimityvai::kvadratas, 0u);
   EXPECT_TRUE(sriftas.sukurtas);
   // Every picture of the data folder became a texture that the screens found.
-  EXPECT_EQ(teksturos.kiekis, 9);
+  EXPECT_EQ(teksturos.kiekis, 14);
   EXPECT_NE(intro.tekstura, 0u);
   EXPECT_NE(pagalba.tekstura, 0u);
   EXPECT_NE(meniu.punktuTekstura, 0u);
@@ -56,6 +58,11 @@ TEST_F(Program, StartUpPreparesEveryPieceInOrder) {
   EXPECT_NE(rodykle.tekstura, 0u);
   EXPECT_NE(zemelapis.zemesTekstura, 0u);
   EXPECT_NE(zemelapis.sienosTekstura, 0u);
+  EXPECT_NE(rodykle.zymesTekstura, 0u);
+  EXPECT_NE(KTankas::blyksniai, 0u);
+  EXPECT_NE(busenosJuosta.tekstura, 0u);
+  EXPECT_NE(pagalba.puslapioTekstura, 0u);
+  EXPECT_NE(pagalba.perdangosTekstura, 0u);
   // The first battle is laid out: numbers 1..5 on row 0, 6..15 on row 14.
   EXPECT_EQ(dabartinisZemelapis, &zemelapis);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(zemelapis.Langelis(8 + i, 0), 1 + i);
@@ -151,6 +158,37 @@ TEST_F(Program, ClosingTheWindowEndsTheLoopAfterThatFrame) {
   EXPECT_EQ(langas.langas, nullptr);
   EXPECT_FALSE(garsai.atidarytas);
   EXPECT_EQ(garsai.kiekis, 0);
+}
+
+TEST(ProgramWithoutTheNewData, TheBattlePlaysAndTheLogNamesWhatIsMissing) {
+  const char* const naujieji[] = {"zyme.tga", "blyksniai.tga", "juosta.tga", "pagalbosPuslapis.tga", "pagalbaF1.tga"};
+  const auto pries = std::filesystem::current_path();
+  DarboAplankas("be_nauju_duomenu", LaivoNustatymai(),
+                {naujieji[0], naujieji[1], naujieji[2], naujieji[3], naujieji[4], "muzikaFonui.ogg"});
+  ZurnaloGaudykle zurnalas;
+  NaujaPrograma();
+  // Names an earlier start-up in this process found stay known: a fresh texture table.
+  teksturos = KTeksturos();
+  ASSERT_TRUE(Paleisti());
+  for (const char* f : naujieji) EXPECT_TRUE(zurnalas.Yra(std::string("Nerasta tekstura \"") + f)) << f;
+  EXPECT_TRUE(zurnalas.Yra("Klaida uzkraunant garsa 'duomenys/muzikaFonui.ogg'"));
+  // The old track is taken instead (without a sound device it gets as far as the source).
+  if (garsai.atidarytas)
+    EXPECT_TRUE(muzika.atidaryta);
+  else
+    EXPECT_TRUE(zurnalas.Yra("'duomenys/muzika.ogg'"));
+  // A battle with a hit, a death, the end held and the help over it.
+  PradetiMusi();
+  busena = BUSENA_MUSIS;
+  priesoArmija.tankai[0].Pazeisti();
+  priesoArmija.tankai[1].Zuti();
+  zaidejoArmija.tankai[0].Zuti();
+  pagalba.Rodyti(true);
+  for (int i = 0; i < 30; ++i) Kadras();
+  EXPECT_EQ(busena, BUSENA_MUSIS);
+  EXPECT_EQ(dabartinisTankas, &zaidejoArmija.tankai[1]) << "your next tank was taken";
+  Uzdaryti();
+  std::filesystem::current_path(pries);
 }
 
 TEST_F(Program, ASystemQuitEndsTheLoop) {

@@ -160,6 +160,78 @@ TEST_F(Battle, ChoiceStaysOnADestroyedCurrentTank) {
   EXPECT_FALSE(Z(2).sovinysSkrenda);
 }
 
+TEST_F(Battle, WithTheMarkerKeyYourNextTankIsTakenWhenYoursDies) {
+  struct {
+    const char* kas;
+    bool raktas;
+    unsigned zuve;  // bit i: tank i already gone
+    int tiketinas;
+  } atvejai[] = {
+      {"without the key the choice stays", false, 0, 2},
+      {"the next one", true, 0, 3},
+      {"past the gone ones, round the end", true, 0b11000, 0},
+      {"none left: nothing to take", true, 0b11011, 2},
+  };
+  for (const auto& a : atvejai) {
+    SetUp();
+    Uzmurinti();
+    nustatymai.zymeklis = a.raktas;
+    PasirinktiTanka(2);
+    for (int i = 0; i < 5; ++i)
+      if (a.zuve & (1u << i)) Pasalinti(Z(i));
+    Z(2).gyvybes = 1;
+    // Killed by a shell in this frame's hit test.
+    P(0).sovinysSkrenda = true;
+    P(0).sovinys = Z(2).pozicija;
+    rodykle.alfa = 0;
+    Atnaujinti();
+    ASSERT_FALSE(Z(2).gyvas) << a.kas;
+    EXPECT_EQ(dabartinioTankoIndeksas, a.tiketinas) << a.kas;
+    EXPECT_EQ(dabartinisTankas, &Z(a.tiketinas)) << a.kas;
+    const bool paimtas = a.tiketinas != 2;
+    EXPECT_EQ(dabartinisTankas->kompiuteris, false) << a.kas;
+    // Taken as S takes it: the flash shows the new tank.
+    EXPECT_EQ(rodykle.alfa, paimtas ? 1.0f : 0.0f) << a.kas;
+    if (paimtas) {
+      EXPECT_EQ(rodykle.sekama, &Z(a.tiketinas).pozicija) << a.kas;
+    }
+  }
+}
+
+TEST_F(Battle, WithTheHitsKeyTheFieldStaysASecondAfterTheEnd) {
+  struct {
+    const char* kas;
+    bool raktas, escape;
+    int kadrai;  // frames of a quarter second until the menu, from the first that finds the end
+  } atvejai[] = {
+      {"without the key: at once", false, false, 1},
+      {"held a second", true, false, 4},
+      {"Escape leaves at once", true, true, 1},
+  };
+  for (const auto& a : atvejai) {
+    SetUp();
+    Uzmurinti();
+    nustatymai.pataikymai = a.raktas;
+    laikmatis.KadroLaikas = 0.25f;
+    for (int i = 0; i < 10; ++i) Pasalinti(P(i));
+    int kadras = 0;
+    while (busena == BUSENA_MUSIS && kadras < 20) {
+      if (a.escape && kadras == 1) Spausti(VK_ESCAPE);
+      Atnaujinti();
+      ++kadras;
+      // The outcome is the menu's from the first frame on.
+      EXPECT_TRUE(meniu.baigta) << a.kas;
+      EXPECT_TRUE(meniu.laimeta) << a.kas;
+    }
+    EXPECT_EQ(kadras, a.escape ? 2 : a.kadrai) << a.kas;
+    EXPECT_EQ(busena, BUSENA_MENIU) << a.kas;
+  }
+  // A new battle holds its own end afresh.
+  nustatymai.pataikymai = 1;
+  PradetiMusi();
+  EXPECT_EQ(pabaigosLaikas, 0.0f);
+}
+
 TEST_F(Battle, WithNoLivingTankTheChoiceChangesNothing) {
   Uzmurinti();
   PasirinktiTanka(3);

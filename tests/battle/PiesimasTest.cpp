@@ -1,6 +1,8 @@
 // Drawing in a real (headless) GL context, checked by reading the pixels back.
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "app/Zaidimas.h"
@@ -19,19 +21,13 @@ constexpr Spalva MELYNA = {0, 0, 255, 255};
 constexpr Spalva GELTONA = {255, 255, 0, 255};
 constexpr Spalva PILKA = {128, 128, 128, 255};
 
-// A texture of vertical bands: each band a colour up to (not including) its end texel.
-GLuint JuostuTekstura(int plotis, std::vector<std::pair<int, Spalva>> juostos) {
-  std::vector<unsigned char> taskai(static_cast<size_t>(plotis) * 4 * 4);
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < plotis; ++x) {
-      Spalva s = JUODA;
-      for (const auto& j : juostos)
-        if (x < j.first) {
-          s = j.second;
-          break;
-        }
-      for (int k = 0; k < 4; ++k) taskai[(static_cast<size_t>(y) * plotis + x) * 4 + k] = s[k];
-    }
+// A texture of w by h texels, each the colour the function gives it (rows from the
+// bottom), sampled nearest.
+GLuint Tekstura(int plotis, int aukstis, const std::function<Spalva(int, int)>& spalva) {
+  std::vector<unsigned char> taskai(static_cast<size_t>(plotis) * aukstis * 4);
+  for (int y = 0; y < aukstis; ++y)
+    for (int x = 0; x < plotis; ++x)
+      for (int k = 0; k < 4; ++k) taskai[(static_cast<size_t>(y) * plotis + x) * 4 + k] = spalva(x, y)[k];
   GLuint vardas = 0;
   glGenTextures(1, &vardas);
   glBindTexture(GL_TEXTURE_2D, vardas);
@@ -39,8 +35,17 @@ GLuint JuostuTekstura(int plotis, std::vector<std::pair<int, Spalva>> juostos) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, plotis, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, taskai.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, plotis, aukstis, 0, GL_RGBA, GL_UNSIGNED_BYTE, taskai.data());
   return vardas;
+}
+
+// A texture of vertical bands: each band a colour up to (not including) its end texel.
+GLuint JuostuTekstura(int plotis, std::vector<std::pair<int, Spalva>> juostos) {
+  return Tekstura(plotis, 4, [&](int x, int) {
+    for (const auto& j : juostos)
+      if (x < j.first) return j.second;
+    return JUODA;
+  });
 }
 
 GLuint Vienspalve(Spalva s) { return JuostuTekstura(4, {{4, s}}); }
@@ -154,22 +159,9 @@ TEST_F(BattleDrawing, HullIsDrawnTowardsItsFacing) {
   // A sheet whose hull picture has its front half (upper texture rows) yellow and its
   // back half red: the yellow half must point the way the tank faces, 0 up, 1 left,
   // 2 down, 3 right (counter-clockwise by 90 degrees a step).
-  static const GLuint lapas = [] {
-    const int plotis = 200;
-    std::vector<unsigned char> taskai(static_cast<size_t>(plotis) * 4 * 4);
-    for (int y = 0; y < 4; ++y)
-      for (int x = 0; x < plotis; ++x) {
-        Spalva s = x < 89 ? (y >= 2 ? GELTONA : RAUDONA) : (x < 142 ? ZALIA : MELYNA);
-        for (int k = 0; k < 4; ++k) taskai[(static_cast<size_t>(y) * plotis + x) * 4 + k] = s[k];
-      }
-    GLuint vardas = 0;
-    glGenTextures(1, &vardas);
-    glBindTexture(GL_TEXTURE_2D, vardas);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, plotis, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, taskai.data());
-    return vardas;
-  }();
+  static const GLuint lapas = Tekstura(200, 4, [](int x, int y) {
+    return x < 89 ? (y >= 2 ? GELTONA : RAUDONA) : (x < 142 ? ZALIA : MELYNA);
+  });
   PaliktiTik({0}, {});
   KTankas& t = Z(0);
   Perkelti(t, 6, 6);
@@ -274,4 +266,168 @@ TEST_F(BattleDrawing, MarkerIsDrawnOverTheTanks) {
   laikmatis.KadroLaikas = 0.3f;
   PiestiKadra();
   EXPECT_TRUE(Artima(Zemelapyje(t.pozicija.x, t.pozicija.y), ZALIA));  // flash over, turret seen
+}
+
+namespace {
+
+constexpr Spalva ZYDRA = {0, 255, 255, 255};
+// Cell i of a sheet: a colour of its own, green 40 * i over blue 200.
+Spalva Langelis(int i) { return {0, static_cast<unsigned char>(40 * i % 256), 200, 255}; }
+
+class NewPlayerDrawing : public BattleDrawing {
+ protected:
+  void SetUp() override {
+    BattleDrawing::SetUp();
+    // The marker: a ring of 10 map pixels round a clear middle (its 40 units in 4 texels).
+    static GLuint zyme = Tekstura(4, 4, [](int x, int y) {
+      return (x == 0 || x == 3 || y == 0 || y == 3) ? ZYDRA : Spalva{0, 0, 0, 0};
+    });
+    static GLuint blyksniai = Tekstura(BLYKSNIU_KADRAI, 1, [](int x, int) { return Langelis(x); });
+    // The status line: words cyan, digit d and the signs each their own cell colour.
+    static GLuint juosta = Tekstura(JUOSTOS_PLOTIS / 16, 2, [](int x, int y) {
+      if (y == 1) return ZYDRA;
+      const int px = x * 16;
+      return px < ZENKLO_X ? Langelis(px / SKAITMENS_PLOTIS) : Langelis(10 + (px - ZENKLO_X) / ZENKLO_PLOTIS);
+    });
+    paveikslai = {zyme, blyksniai, juosta};
+    Paveikslai(true);
+  }
+  void Paveikslai(bool yra) {
+    rodykle.zymesTekstura = yra ? paveikslai[0] : 0;
+    KTankas::blyksniai = yra ? paveikslai[1] : 0;
+    busenosJuosta.tekstura = yra ? paveikslai[2] : 0;
+  }
+  static void Raktai(int zymeklis, int juosta, int pataikymai) {
+    nustatymai.zymeklis = zymeklis;
+    nustatymai.busenosJuosta = juosta;
+    nustatymai.pataikymai = pataikymai;
+  }
+  static std::vector<unsigned char> Kadras() {
+    PiestiKadra();
+    return SkaitytiPikselius(0, 0, 800, 600);
+  }
+  std::array<GLuint, 3> paveikslai{};
+};
+
+}  // namespace
+
+TEST_F(NewPlayerDrawing, WithoutTheKeysOrTheirPicturesTheBattleLooksAsItAlwaysDid) {
+  // A battle with a hit, a death and a current tank in it.
+  PaliktiTik({0, 1}, {0});
+  Perkelti(Z(0), 4, 4);
+  Perkelti(Z(1), 8, 4);
+  Perkelti(P(0), 12, 10);
+  PasirinktiTanka(0);
+  rodykle.alfa = 0;
+  auto Ivykiai = [](bool ka) {
+    Z(1).poSmugio = ka ? 0.0f : 1.0f;
+    P(0).poMirties = ka ? 0.0f : 1.0f;
+    P(0).gyvas = !ka;
+  };
+  // As it always was: the same battle without the new pictures and with nothing happening.
+  Raktai(0, 0, 0);
+  Paveikslai(false);
+  Ivykiai(false);
+  P(0).gyvas = false;
+  const auto kaipVisada = Kadras();
+  struct {
+    const char* kas;
+    int zymeklis, juosta, pataikymai;
+    bool paveikslai, skiriasi;
+  } atvejai[] = {
+      {"the keys absent", 0, 0, 0, true, false},
+      {"the keys on, the pictures missing", 1, 1, 1, false, false},
+      {"the marker", 1, 0, 0, true, true},
+      {"the status line", 0, 1, 0, true, true},
+      {"the flashes", 0, 0, 1, true, true},
+  };
+  for (const auto& a : atvejai) {
+    Raktai(a.zymeklis, a.juosta, a.pataikymai);
+    Paveikslai(a.paveikslai);
+    Ivykiai(true);
+    EXPECT_EQ(Kadras() != kaipVisada, a.skiriasi) << a.kas;
+  }
+}
+
+TEST_F(NewPlayerDrawing, TheMarkerFramesTheCurrentTankWhileItLives) {
+  PaliktiTik({0, 1}, {});
+  Perkelti(Z(0), 4, 4);
+  Perkelti(Z(1), 8, 4);
+  Raktai(1, 0, 0);
+  PasirinktiTanka(1);
+  rodykle.alfa = 0;
+  PiestiKadra();
+  const KVektorius a = Z(1).pozicija, kitas = Z(0).pozicija;
+  EXPECT_TRUE(Artima(Zemelapyje(a.x + 15, a.y), ZYDRA));
+  EXPECT_TRUE(Artima(Zemelapyje(a.x, a.y), ZALIA)) << "the tank itself is seen";
+  EXPECT_TRUE(Artima(Zemelapyje(kitas.x + 15, kitas.y), PILKA)) << "the other tank has none";
+  Pasalinti(Z(1));
+  PiestiKadra();
+  EXPECT_TRUE(Artima(Zemelapyje(a.x + 15, a.y), PILKA)) << "a dead tank has none";
+}
+
+TEST_F(NewPlayerDrawing, AHitFlashesAndADeathBurstsFrameByFrame) {
+  PaliktiTik({0}, {});
+  KTankas& t = Z(0);
+  Perkelti(t, 6, 6);
+  t.kompiuteris = false;  // it stands where it is looked at
+  Raktai(0, 0, 1);
+  rodykle.alfa = 0;
+  const KVektorius c = t.pozicija;
+  auto Centras = [&] {
+    PiestiKadra();
+    return Zemelapyje(c.x + 8, c.y - 8);  // on the hull, beside the turret
+  };
+  EXPECT_TRUE(Artima(Centras(), RAUDONA)) << "nothing before a hit";
+  t.Pazeisti();
+  EXPECT_TRUE(Artima(Centras(), Langelis(SMUGIO_KADRAS))) << "the hit's flash";
+  laikmatis.KadroLaikas = KTankas::SMUGIO_LAIKAS;
+  t.Atnaujinti();
+  EXPECT_TRUE(Artima(Centras(), RAUDONA)) << "over after its time";
+  // The death: the burst's frames in order over the time, then the ground.
+  t.Zuti();
+  // Looked at halfway through each of its frames.
+  laikmatis.KadroLaikas = KTankas::SPROGIMO_LAIKAS / SPROGIMO_KADRAI / 2;
+  t.Atnaujinti();
+  laikmatis.KadroLaikas *= 2;
+  for (int k = 0; k < SPROGIMO_KADRAI; ++k) {
+    EXPECT_TRUE(Artima(Centras(), Langelis(k))) << "frame " << k;
+    t.Atnaujinti();
+  }
+  EXPECT_TRUE(Artima(Centras(), PILKA)) << "the burst is over";
+}
+
+TEST_F(NewPlayerDrawing, TheStatusLineCountsTheLivingAndYourTanksArmour) {
+  Raktai(0, 1, 0);
+  PasirinktiTanka(0);
+  rodykle.alfa = 0;
+  // Where the line puts a count's digits and the armour's signs, in view units, and the
+  // cell it takes each from.
+  const int y = 584;
+  auto Ziureti = [&](int x, int langelis, const char* kas) {
+    const Spalva s = SkaitytiPikseli(x, y);
+    EXPECT_TRUE(Artima(s, Langelis(langelis))) << kas << ": " << Tekstas(s) << " at " << x;
+  };
+  struct {
+    unsigned zaidejoZuve, priesoZuve;
+    int gyvybes;
+    const char* zaidejo;  // the counts as the line should read them
+    const char* prieso;
+  } atvejai[] = {{0, 0, 3, "5", "10"}, {0b00010, 0b1000000011, 2, "4", "7"}, {0b11110, 0b1111111110, 1, "1", "1"}};
+  for (const auto& a : atvejai) {
+    for (int i = 0; i < 5; ++i) Z(i).gyvas = !(a.zaidejoZuve >> i & 1);
+    for (int i = 0; i < 10; ++i) P(i).gyvas = !(a.priesoZuve >> i & 1);
+    Z(0).gyvybes = a.gyvybes;
+    PiestiKadra();
+    for (int i = 0; a.zaidejo[i]; ++i) Ziureti(238 + 16 * i, a.zaidejo[i] - '0', "your tanks");
+    for (int i = 0; a.prieso[i]; ++i) Ziureti(483 + 16 * i, a.prieso[i] - '0', "enemy tanks");
+    for (int i = 0; i < TANKO_GYVYBES; ++i) Ziureti(716 + 24 * i, i < a.gyvybes ? 10 : 11, "armour");
+    // The words, and each army's own tank drawn from its sheet.
+    EXPECT_TRUE(Artima(SkaitytiPikseli(150, y), ZYDRA));
+    EXPECT_TRUE(Artima(SkaitytiPikseli(213, y - 8), RAUDONA));
+  }
+  // Your tank gone: no armour left.
+  Z(0).gyvas = false;
+  PiestiKadra();
+  for (int i = 0; i < TANKO_GYVYBES; ++i) Ziureti(716 + 24 * i, 11, "armour of a dead tank");
 }

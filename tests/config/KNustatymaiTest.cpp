@@ -24,6 +24,7 @@ struct Laukai {
   bool fullscr = false, vsync = true;
   std::string pavad = "Langas", klase = "Klase", kalba = "LT";
   std::optional<std::string> gpu;
+  int32_t zymeklis = 0, busenosJuosta = 0, pataikymai = 0, miksas = 0, tiksliPagalba = 0;
 
   static Laukai Is(const KNustatymai& n) {
     Laukai l;
@@ -32,6 +33,8 @@ struct Laukai {
     l.fullscr = n.fullscr, l.vsync = n.vsync, l.darbalaukis = n.darbalaukis, l.proporcija = n.proporcija;
     l.pavad = n.pavad, l.klase = n.klase, l.kalba = n.kalba;
     if (n.gpu) l.gpu = std::string(n.gpu);
+    l.zymeklis = n.zymeklis, l.busenosJuosta = n.busenosJuosta, l.pataikymai = n.pataikymai, l.miksas = n.miksas;
+    l.tiksliPagalba = n.tiksliPagalba;
     return l;
   }
 };
@@ -54,6 +57,11 @@ void PalygintiLaukus(const Laukai& a, const Laukai& b) {
   EXPECT_EQ(a.klase, b.klase);
   EXPECT_EQ(a.kalba, b.kalba);
   EXPECT_EQ(a.gpu, b.gpu);
+  EXPECT_EQ(a.zymeklis, b.zymeklis);
+  EXPECT_EQ(a.busenosJuosta, b.busenosJuosta);
+  EXPECT_EQ(a.pataikymai, b.pataikymai);
+  EXPECT_EQ(a.miksas, b.miksas);
+  EXPECT_EQ(a.tiksliPagalba, b.tiksliPagalba);
 }
 
 class SettingsFile : public ::testing::Test {
@@ -183,6 +191,14 @@ std::vector<Atvejis> Atvejai() {
        [](Laukai& l) { l.gpu = Kartoti('g', 255), l.fps = 75; }},
       {"gpu 300 simboliu", "gpu = " + Kartoti('g', 300) + "\nfps = 75\n", [](Laukai& l) { l.gpu = Kartoti('g', 255); }},
       {"nulinis baitas rakte", std::string("fps\0x = 75\nbpp = 16\n", 20), [](Laukai& l) { l.bpp = 16; }},
+      {"the new player's keys: 1 turns each on",
+       "zymeklis = 1\nbusenos_juosta = 1\npataikymai = 1\nmiksas = 1\ntiksli_pagalba = 1\n",
+       [](Laukai& l) { l.zymeklis = l.busenosJuosta = l.pataikymai = l.miksas = l.tiksliPagalba = 1; }},
+      {"outside 0..1 a key keeps its default and reading goes on",
+       "zymeklis = 2\nbusenos_juosta = -1\npataikymai = 1\nmiksas = 2147483647\ntiksli_pagalba = 1\nfps = 75\n",
+       [](Laukai& l) { l.pataikymai = l.tiksliPagalba = 1, l.fps = 75; }},
+      {"a word ends the reading at the key", "pataikymai = 1\nmiksas = taip\ntiksli_pagalba = 1\n",
+       [](Laukai& l) { l.pataikymai = 1; }},
       {"nulinis baitas tekste", std::string("pavad = ab\0cd\nfps = 75\n", 23), [](Laukai& l) { l.pavad = "ab", l.fps = 75; }},
   };
 }

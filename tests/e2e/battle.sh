@@ -4,11 +4,6 @@
 # returns to the menu, and closing the window in a battle exits with status 0.
 source "$(dirname "$0")/lib.sh"
 
-# Window pixel of a cell's centre: the grid starts at view (25, 5), cells are 37.5 wide.
-cx() { awk -v c="$1" 'BEGIN { print int(25 + 37.5 * (c + 0.5)) }'; }
-cy() { awk -v r="$1" 'BEGIN { print int(600 - (5 + 37.5 * (r + 0.5))) }'; }
-cell() { echo "$(($(cx "$1") - 16)) $(($(cy "$2") - 16)) 32 32"; }  # cell <c> <r>: x y w h
-
 prepare
 start_game
 shot_until intro 10 bright_over 60 250 150 300 300 >/dev/null

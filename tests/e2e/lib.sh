@@ -111,6 +111,11 @@ gold() {  # gold <png> <x> <y> <w> <h>
 # View coordinates (800x600, y up) to window rows.
 row() { echo $((600 - $1)); }
 
+# Window pixel of a cell's centre: the grid starts at view (25, 5), cells are 37.5 wide.
+cx() { awk -v c="$1" 'BEGIN { print int(25 + 37.5 * (c + 0.5)) }'; }
+cy() { awk -v r="$1" 'BEGIN { print int(600 - (5 + 37.5 * (r + 0.5))) }'; }
+cell() { echo "$(($(cx "$1") - 16)) $(($(cy "$2") - 16)) 32 32"; }  # cell <c> <r>: x y w h
+
 # Waits for the game to exit by itself and checks its status.
 expect_exit() {  # expect_exit <status> <seconds>
   local status=0

@@ -2,13 +2,20 @@
  * server, and prints the most pixels of the marker's golden glow any one look saw and
  * how many looks it took. A half-second flash on a busy machine is easily missed by
  * screenshots a few tenths of a second apart; this looks a few hundred times a second.
- * Gold: bright, warm, more red than blue (as the scenarios' own shot check).
- * Usage: zvilgsnis <window id> <x> <y> <w> <h> <seconds> */
+ * Gold: bright, warm, more red than blue (as the scenarios' own shot check); white (the
+ * last argument "white", for a hit's flash): every channel above 235. SIGTERM ends the
+ * watch early, with the same report.
+ * Usage: zvilgsnis <window id> <x> <y> <w> <h> <seconds> [white] */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <time.h>
+
+static volatile sig_atomic_t gana = 0;
+static void Gana(int s) { (void)s; gana = 1; }
 
 static double Dabar(void) {
   struct timespec t;
@@ -26,10 +33,11 @@ static unsigned Kanalas(unsigned long px, unsigned long kauke) {
 }
 
 int main(int argc, char** argv) {
-  if (argc != 7) {
-    fprintf(stderr, "usage: %s <window id> <x> <y> <w> <h> <seconds>\n", argv[0]);
+  if (argc != 7 && !(argc == 8 && !strcmp(argv[7], "white"))) {
+    fprintf(stderr, "usage: %s <window id> <x> <y> <w> <h> <seconds> [white]\n", argv[0]);
     return 2;
   }
+  const int baltas = argc == 8;
   Display* d = XOpenDisplay(NULL);
   if (!d) {
     fprintf(stderr, "no display\n");
@@ -48,10 +56,11 @@ int main(int argc, char** argv) {
     fprintf(stderr, "the region lies outside the window\n");
     return 2;
   }
+  signal(SIGTERM, Gana);
   const double iki = Dabar() + atof(argv[6]);
   long daugiausia = 0, ziureta = 0;
   double cx = -1, cy = -1;
-  while (Dabar() < iki) {
+  while (Dabar() < iki && !gana) {
     XImage* v = XGetImage(d, w, x, y, (unsigned)pl, (unsigned)au, AllPlanes, ZPixmap);
     if (!v) break;
     ++ziureta;
@@ -62,7 +71,7 @@ int main(int argc, char** argv) {
         const unsigned long px = XGetPixel(v, i, j);
         const int r = (int)Kanalas(px, v->red_mask), g = (int)Kanalas(px, v->green_mask),
                   b = (int)Kanalas(px, v->blue_mask);
-        if (r > 191 && g > 153 && b <= 191 && r - b > 51) {
+        if (baltas ? (r > 235 && g > 235 && b > 235) : (r > 191 && g > 153 && b <= 191 && r - b > 51)) {
           ++auksas;
           sx += i;
           sy += j;

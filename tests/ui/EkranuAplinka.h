@@ -42,6 +42,9 @@ class EkranuTestas : public ::testing::Test {
     pagalba.alfa = 0;
     pagalba.rodoma = false;
     pagalba.tekstura = 0;
+    pagalba.puslapioTekstura = pagalba.perdangosTekstura = 0;
+    pagalba.puslapiui = false;
+    nustatymai.tiksliPagalba = 0;
     meniu.pasirinkimas = 0;
     meniu.baigta = false;
     meniu.laimeta = false;

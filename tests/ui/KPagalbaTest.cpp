@@ -118,3 +118,52 @@ TEST_F(HelpScreen, HelpStateFromTheMenuStaysUntilEnterEvenWhenF1HidesIt) {
   EXPECT_EQ(BUSENA_MENIU, busena);
   EXPECT_FALSE(pagalba.rodoma);
 }
+
+TEST_F(HelpScreen, WithTheKeyEachPlaceShowsItsOwnPictureAndEscapeLeavesThePage) {
+  const GLuint senas = Tekstura(1, 1, {200, 0, 0, 255}), puslapis = Tekstura(1, 1, {0, 200, 0, 255}),
+               f1 = Tekstura(1, 1, {0, 0, 200, 255});
+  pagalba.tekstura = senas;
+  struct {
+    const char* kas;
+    int raktas;
+    GLuint puslapio, perdangos;  // the pictures found
+    int puslapyje[3], f1Meniu[3];
+    bool escIseina;
+  } atvejai[] = {
+      {"without the key", 0, puslapis, f1, {200, 0, 0}, {200, 0, 0}, false},
+      {"with the key", 1, puslapis, f1, {0, 200, 0}, {0, 0, 200}, true},
+      {"with the key, the pictures missing", 1, 0, 0, {200, 0, 0}, {200, 0, 0}, true},
+  };
+  for (const auto& a : atvejai) {
+    SCOPED_TRACE(a.kas);
+    nustatymai.tiksliPagalba = a.raktas;
+    pagalba.puslapioTekstura = a.puslapio;
+    pagalba.perdangosTekstura = a.perdangos;
+    // F1 held in the menu: the help that closes when F1 is let go.
+    busena = BUSENA_MENIU;
+    ZaistiKadra({"F1"});
+    for (int i = 0; i < 3; ++i) ZaistiKadra();
+    EXPECT_PIKSELIS(400, 300, a.f1Meniu[0], a.f1Meniu[1], a.f1Meniu[2]);
+    ZaistiKadra({}, {"F1"});
+    for (int i = 0; i < 4; ++i) ZaistiKadra();
+    // The menu's help page: the help that Enter (and with the key Escape) closes.
+    meniu.pasirinkimas = 1;
+    ZaistiKadra({"Return"});
+    ZaistiKadra({}, {"Return"});
+    for (int i = 0; i < 3; ++i) ZaistiKadra();
+    EXPECT_PIKSELIS(400, 300, a.puslapyje[0], a.puslapyje[1], a.puslapyje[2]);
+    ZaistiKadra({"Escape"});
+    EXPECT_EQ(busena, a.escIseina ? BUSENA_MENIU : BUSENA_PAGALBA);
+    EXPECT_EQ(pagalba.rodoma, !a.escIseina);
+    // Fading out over the menu (white here, its pictures made to order absent) it stays
+    // the page's picture.
+    ZaistiKadra({}, {"Escape"});
+    if (a.escIseina && a.puslapio) {
+      const auto p = SkaitytiPikseli(400, 300);
+      EXPECT_GT(p[1], p[2] + 40) << "the page's green, not F1's blue";
+    }
+    if (busena == BUSENA_PAGALBA) ZaistiKadra({"Return"}), ZaistiKadra({}, {"Return"});
+    for (int i = 0; i < 4; ++i) ZaistiKadra();
+    ASSERT_EQ(busena, BUSENA_MENIU);
+  }
+}

@@ -74,24 +74,28 @@ daugiau() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
 SUVIS=3000-8000
 MUZIKA=400-1000
+# The shipped settings keep everything at 0.4 of its level and the music well under the
+# shots ("miksas"): in its band the crack peaks near 0.04, the music stays near 0.01.
+SUVIO_RIBA=0.015
+MUZIKOS_RIBA=0.004
 i=0
 for p in "${suviai[@]}"; do
   i=$((i + 1))
   t=$(sek "$p")
   pries=$(rms $SUVIS "$(awk -v t="$t" 'BEGIN { print t - 1.0 }')" 0.8)
   po=$(smaile $SUVIS "$(awk -v t="$t" 'BEGIN { print t - 0.1 }')" 0.5)
-  ok $(daugiau "${po:-0}" 0.05 && daugiau "${po:-0}" "$(awk -v x="${pries:-1}" 'BEGIN { print 4 * x }')"; echo $?) \
+  ok $(daugiau "${po:-0}" $SUVIO_RIBA && daugiau "${po:-0}" "$(awk -v x="${pries:-1}" 'BEGIN { print 4 * x }')"; echo $?) \
     "F3 press $i at ${t} s: the shot's crack peaks at ${po} in its band, over ${pries} before"
 done
 
 t1=$(sek "${suviai[0]}")
 muzika_pries=$(rms $MUZIKA "$(awk -v t="$t1" 'BEGIN { print t - 1.2 }')" 1.0)
-ok $(daugiau "${muzika_pries:-0}" 0.02; echo $?) "music before the shots (${muzika_pries} in its band)"
+ok $(daugiau "${muzika_pries:-0}" $MUZIKOS_RIBA; echo $?) "music before the shots (${muzika_pries} in its band)"
 # The stop's three seconds are mixed at once when the process goes on; the music comes
 # back when the game refills and restarts its source.
 ts=$(sek "$sustojo")
 muzika_po=$(rms $MUZIKA "$(awk -v t="$ts" 'BEGIN { print t + 6.5 }')" 2.0)
-ok $(daugiau "${muzika_po:-0}" 0.02 && daugiau "${muzika_po:-0}" "$(awk -v x="${muzika_pries:-0}" 'BEGIN { print x / 3 }')"; echo $?) \
+ok $(daugiau "${muzika_po:-0}" $MUZIKOS_RIBA && daugiau "${muzika_po:-0}" "$(awk -v x="${muzika_pries:-0}" 'BEGIN { print x / 3 }')"; echo $?) \
   "music again after the 3 s stop at ${ts} s (${muzika_po} in its band)"
 [ "$FAILS" -eq 0 ] || cp "$IRASAS" "$SHOTS/" 2>/dev/null
 finish

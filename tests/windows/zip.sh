@@ -19,17 +19,23 @@ OpenAL32.dll
 README.txt
 duomenys/LT.tga
 duomenys/RU.tga
+duomenys/blyksniai.tga
 duomenys/intro.tga
+duomenys/juosta.tga
 duomenys/meniu.tga
 duomenys/meniuPav.tga
 duomenys/muzika.ogg
+duomenys/muzikaFonui.ogg
 duomenys/pagalba.tga
+duomenys/pagalbaF1.tga
+duomenys/pagalbosPuslapis.tga
 duomenys/rodykle.tga
 duomenys/siena.tga
 duomenys/spaud.wav
 duomenys/sprogimas.wav
 duomenys/suvis.wav
 duomenys/zeme.tga
+duomenys/zyme.tga
 settings.cfg
 tankai.exe"
 yra=$(cd "$ZAIDIMAS" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)

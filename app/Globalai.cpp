@@ -26,3 +26,4 @@ int32_t dabartinioTankoIndeksas = 0;
 KTankas* dabartinisTankas = nullptr;
 KVairalazde* dabartineVairalazde = nullptr;
 KZemelapis* dabartinisZemelapis = nullptr;
+Kalba kalba = KALBA_LT;

@@ -12,6 +12,7 @@
 #include "battle/KVektorius.h"
 #include "battle/KZemelapis.h"
 #include "config/KNustatymai.h"
+#include "core/Kalbos.h"
 #include "gfx/KLangas.h"
 #include "gfx/KSriftas.h"
 #include "gfx/KTeksturos.h"
@@ -50,3 +51,5 @@ extern int32_t dabartinioTankoIndeksas;
 extern KTankas* dabartinisTankas;
 extern KVairalazde* dabartineVairalazde;
 extern KZemelapis* dabartinisZemelapis;
+// The language of every word the player reads, from the settings' `kalba` at start-up.
+extern Kalba kalba;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "app/Valdymas.h"
+#include "Zodziai.h"
 
 namespace {
 
@@ -29,6 +31,13 @@ const Spalva kAuksas = SpalvaRgb(1.0f, 0.86f, 0.35f);
 const Spalva kAuksasTamsus = SpalvaRgb(0.85f, 0.55f, 0.12f);
 const Spalva kBalta = SpalvaRgb(1, 1, 1);
 const Spalva kTamsi = SpalvaRgb(0.03f, 0.03f, 0.02f, 0.9f);
+
+// The room a line of text has, in drawing units: the 400-unit pictures less their
+// frames (a golden line some 6.5 units in, rounded corners beyond it).
+constexpr double kRemoKrastas = 12;
+constexpr double kIntroVieta = 400 - 2 * kRemoKrastas;
+constexpr double kPagalbosVieta = 400 - 2 * kRemoKrastas;
+constexpr double kDaliesVieta = 400 - 2 * kRemoKrastas;  // each outcome picture, 400 by 600
 
 // A battlefield seen from above in the game's own units (cells of 37.5): ground,
 // and walls where the function says so.
@@ -120,7 +129,7 @@ KDrobe RodyklesTekstura() {
   return d;
 }
 
-KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos) {
+KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k) {
   KDrobe d(512, 512);
   const KSritis sr = Visa(d, 400, 400);
   d.Piesti(sr, 2, [](double x, double y) {
@@ -141,15 +150,15 @@ KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos) {
     if (std::fabs(lx) > 10 || std::fabs(ly) > 20) return Spalva{0, 0, 0, 0};
     return Sviedinys(lx / 2, ly / 2);
   });
-  raides.RasytiSuKonturu(d, sr, "TANKAI", 200, 318, 86, kAuksas, kAuksasTamsus, kTamsi, 3.0, 0.5);
-  paprastos.RasytiSuKonturu(d, sr, "Tankų mūšis", 200, 278, 27, kBalta, SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi, 1.5,
-                            0.5);
-  paprastos.RasytiSuKonturu(d, sr, "Tarpas arba Enter – toliau", 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
-                            SpalvaRgb(0.85f, 0.8f, 0.65f), kTamsi, 1.2, 0.5);
+  raides.RasytiSuKonturu(d, sr, "TANKAI", 200, 318, 86, kAuksas, kAuksasTamsus, kTamsi, 3.0, 0.5, kIntroVieta);
+  paprastos.RasytiSuKonturu(d, sr, zodziai::INTRO_PAANTRASTE.kalbomis[k], 200, 278, 27, kBalta,
+                            SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi, 1.5, 0.5, kIntroVieta);
+  paprastos.RasytiSuKonturu(d, sr, zodziai::INTRO_TOLIAU.kalbomis[k], 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
+                            SpalvaRgb(0.85f, 0.8f, 0.65f), kTamsi, 1.2, 0.5, kIntroVieta);
   return d;
 }
 
-KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
+KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k) {
   KDrobe d(512, 512);
   const KSritis sr = Visa(d, 400, 400);
   d.Piesti(sr, 2, [](double x, double y) {
@@ -159,7 +168,8 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
     s = Remas(s, x, y, 400, 400, 20);
     return s;
   });
-  raides.RasytiSuKonturu(d, sr, "Pagalba", 200, 350, 34, kAuksas, kAuksasTamsus, kTamsi, 1.6, 0.5);
+  raides.RasytiSuKonturu(d, sr, zodziai::PAGALBA.kalbomis[k], 200, 350, 34, kAuksas, kAuksasTamsus, kTamsi, 1.6, 0.5,
+                         kPagalbosVieta);
   const Spalva raktas = SpalvaRgb(1.0f, 0.84f, 0.4f), tekstas = SpalvaRgb(0.95f, 0.95f, 0.92f);
   double y = 316;
   bool vairalazde = false;
@@ -167,22 +177,29 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
     if (e.vairalazde && !vairalazde) {
       vairalazde = true;
       y -= 6;
-      raides.RasytiSuKonturu(d, sr, "Vairalazdė", 200, y, 17, kAuksas, kAuksasTamsus, kTamsi, 1.0, 0.5);
+      raides.RasytiSuKonturu(d, sr, zodziai::VAIRALAZDE.kalbomis[k], 200, y, 17, kAuksas, kAuksasTamsus, kTamsi, 1.0,
+                             0.5, kPagalbosVieta);
       y -= 22;
     }
-    raides.RasytiSuKonturu(d, sr, e.klavisai[KALBA_LT], 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0);
-    paprastos.RasytiSuKonturu(d, sr, e.veiksmas[KALBA_LT], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
+    // Keys right-aligned to 178, what they do from 194, both inside the frame.
+    raides.RasytiSuKonturu(d, sr, e.klavisai[k], 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0, 178 - kRemoKrastas);
+    paprastos.RasytiSuKonturu(d, sr, e.veiksmas[k], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0,
+                              400 - kRemoKrastas - 194);
     y -= 20.5;
   }
-  paprastos.RasytiSuKonturu(d, sr, "Enter – atgal į meniu", 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
-                            SpalvaRgb(0.8f, 0.8f, 0.75f), kTamsi, 1.0, 0.5);
+  // The last line keeps a line's spacing above the footer.
+  if (y + 20.5 - 17 < 20.5) {
+    std::fprintf(stderr, "Pagalbos eilutes nebetelpa virs jos apacios\n");
+    ++paprastos.klaidos;
+  }
+  paprastos.RasytiSuKonturu(d, sr, zodziai::PAGALBA_ATGAL.kalbomis[k], 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
+                            SpalvaRgb(0.8f, 0.8f, 0.75f), kTamsi, 1.0, 0.5, kPagalbosVieta);
   d.IsplestiSpalvas(2);
   return d;
 }
 
-KDrobe MeniuPunktai(KRaides& raides) {
+KDrobe MeniuPunktai(KRaides& raides, Kalba k) {
   KDrobe d(512, 512);
-  const char* pavadinimai[3] = {"Naujas mūšis", "Pagalba", "Išeiti"};
   for (int i = 0; i < 3; ++i) {
     // Item i is the band from (3 - i) / 4 to (4 - i) / 4 of the height; the plate
     // keeps clear of the 20 units each neighbour overlaps.
@@ -196,14 +213,15 @@ KDrobe MeniuPunktai(KRaides& raides) {
       const float k = static_cast<float>(0.16 + 0.12 * (y - 26) / 88 + 0.03 * Triuksmas(x / 400, y / 140, 24, 3));
       return SpalvaRgb(k, k, k, 0.94f);
     });
-    raides.RasytiSuKonturu(d, sr, pavadinimai[i], 200, 56, 38, kBalta, SpalvaRgb(0.86f, 0.86f, 0.86f), kTamsi, 1.5,
-                           0.5);
+    // The plate's inside: 158 units either side of the centre, less its rim.
+    raides.RasytiSuKonturu(d, sr, zodziai::MENIU[i].kalbomis[k], 200, 56, 38, kBalta, SpalvaRgb(0.86f, 0.86f, 0.86f),
+                           kTamsi, 1.5, 0.5, 2 * (158 - 10));
   }
   d.IsplestiSpalvas(4);
   return d;
 }
 
-KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
+KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos, Kalba k) {
   KDrobe d(1024, 512);
   const double w = d.plotis, h = d.aukstis;
   const KSritis dalys[3] = {{0, 0, 0.34 * w, h, 400, 600}, {0.34 * w, 0, 0.7 * w, h, 400, 600},
@@ -221,10 +239,12 @@ KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
     for (int i = 0; i < 3; ++i) PiestiTanka(d, sr, 90 + i * 110, 400, 2.1, 180, 180 + (i - 1) * 12, ru);
     PiestiTanka(d, sr, 140, 120, 2.6, 0, 8, lt);
     PiestiTanka(d, sr, 270, 110, 2.6, 0, -6, lt);
-    raides.RasytiSuKonturu(d, sr, "Pasiruošk", 200, 548, 44, kAuksas, kAuksasTamsus, kTamsi, 2.0, 0.5);
-    raides.RasytiSuKonturu(d, sr, "mūšiui!", 200, 500, 44, kAuksas, kAuksasTamsus, kTamsi, 2.0, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "5 tankai prieš 10", 200, 30, 22, kBalta, SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi,
-                              1.5, 0.5);
+    raides.RasytiSuKonturu(d, sr, zodziai::PASIRUOSK[0].kalbomis[k], 200, 548, 44, kAuksas, kAuksasTamsus, kTamsi,
+                           2.0, 0.5, kDaliesVieta);
+    raides.RasytiSuKonturu(d, sr, zodziai::PASIRUOSK[1].kalbomis[k], 200, 500, 44, kAuksas, kAuksasTamsus, kTamsi,
+                           2.0, 0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::JEGOS.kalbomis[k], 200, 30, 22, kBalta, SpalvaRgb(0.85f, 0.85f, 0.8f),
+                              kTamsi, 1.5, 0.5, kDaliesVieta);
   }
   // Victory: golden rays over the field and the enemy in ruins.
   {
@@ -242,11 +262,12 @@ KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
     PiestiTanka(d, sr, 80, 470 - 40, 1.9, 200, 250, ru, true);
     PiestiTanka(d, sr, 330, 380, 1.9, 150, 120, ru, true);
     PiestiTanka(d, sr, 200, 260, 3.6, 0, 0, lt);
-    raides.RasytiSuKonturu(d, sr, "PERGALĖ!", 200, 520, 64, kAuksas, kAuksasTamsus, kTamsi, 2.6, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "Priešo tankai sunaikinti", 200, 60, 22, kBalta, SpalvaRgb(0.9f, 0.88f, 0.8f),
-                              kTamsi, 1.5, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "Dar kartą?", 200, 26, 18, SpalvaRgb(1, 0.9f, 0.6f),
-                              SpalvaRgb(0.9f, 0.8f, 0.5f), kTamsi, 1.2, 0.5);
+    raides.RasytiSuKonturu(d, sr, zodziai::PERGALE.kalbomis[k], 200, 520, 64, kAuksas, kAuksasTamsus, kTamsi, 2.6,
+                           0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::PERGALE_EILUTE.kalbomis[k], 200, 60, 22, kBalta,
+                              SpalvaRgb(0.9f, 0.88f, 0.8f), kTamsi, 1.5, 0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::PERGALE_KLAUSIMAS.kalbomis[k], 200, 26, 18, SpalvaRgb(1, 0.9f, 0.6f),
+                              SpalvaRgb(0.9f, 0.8f, 0.5f), kTamsi, 1.2, 0.5, kDaliesVieta);
   }
   // Defeat: a burnt-out field under smoke.
   {
@@ -274,12 +295,12 @@ KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
       return Maisyti(SpalvaRgb(1.0f, 0.35f, 0.05f, static_cast<float>(a * 0.85)),
                      SpalvaRgb(1.0f, 0.9f, 0.5f, static_cast<float>(a * 0.9)), static_cast<float>(Lygu(0.75, 1.0, n + 0.4 - r * 0.4)));
     });
-    raides.RasytiSuKonturu(d, sr, "PRALAIMĖJIMAS", 200, 522, 38, SpalvaRgb(1.0f, 0.45f, 0.35f),
-                           SpalvaRgb(0.75f, 0.12f, 0.08f), kTamsi, 2.0, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "Visi tavo tankai žuvo", 200, 60, 22, kBalta, SpalvaRgb(0.85f, 0.8f, 0.8f), kTamsi,
-                              1.5, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "Bandyk dar kartą", 200, 26, 18, SpalvaRgb(1, 0.75f, 0.65f),
-                              SpalvaRgb(0.9f, 0.6f, 0.5f), kTamsi, 1.2, 0.5);
+    raides.RasytiSuKonturu(d, sr, zodziai::PRALAIMEJIMAS.kalbomis[k], 200, 522, 38, SpalvaRgb(1.0f, 0.45f, 0.35f),
+                           SpalvaRgb(0.75f, 0.12f, 0.08f), kTamsi, 2.0, 0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::PRALAIMEJIMAS_EILUTE.kalbomis[k], 200, 60, 22, kBalta,
+                              SpalvaRgb(0.85f, 0.8f, 0.8f), kTamsi, 1.5, 0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::PRALAIMEJIMAS_KVIETIMAS.kalbomis[k], 200, 26, 18,
+                              SpalvaRgb(1, 0.75f, 0.65f), SpalvaRgb(0.9f, 0.6f, 0.5f), kTamsi, 1.2, 0.5, kDaliesVieta);
   }
   return d;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Every picture of the data folder, painted in full.
+// Every picture of the data folder, painted in full; those with words in language k.
 #include "KDrobe.h"
+#include "core/Kalbos.h"
 #include "KRaides.h"
 #include "Piesiniai.h"
 
@@ -8,7 +9,7 @@ KDrobe ZemesTekstura();
 KDrobe SienosTekstura();
 KDrobe ArmijosLapas(const ArmijosSpalvos& a);
 KDrobe RodyklesTekstura();
-KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos);
-KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos);
-KDrobe MeniuPunktai(KRaides& raides);
-KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos);
+KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k);
+KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k);
+KDrobe MeniuPunktai(KRaides& raides, Kalba k);
+KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos, Kalba k);

@@ -1,0 +1,39 @@
+#pragma once
+// The words of the pictures, one column per language of core/Kalbos.h. The help's key
+// lines come from app/Valdymas.h. Each text must fit its box in every language and
+// use only letters DejaVu Sans has: the generator fails otherwise.
+#include "core/Tekstai.h"
+
+namespace zodziai {
+// The intro, under the title (the game's name, the same in every language).
+inline constexpr Tekstas INTRO_PAANTRASTE = {{"Tankų mūšis", "Tank Battle", "Panzerschlacht"}};
+inline constexpr Tekstas INTRO_TOLIAU = {
+    {"Tarpas arba Enter – toliau", "Space or Enter – continue", "Leertaste oder Enter – weiter"}};
+
+// The menu's items, top to bottom.
+inline constexpr Tekstas MENIU[3] = {
+    {{"Naujas mūšis", "New battle", "Neues Spiel"}},
+    {{"Pagalba", "Help", "Hilfe"}},
+    {{"Išeiti", "Quit", "Beenden"}},
+};
+
+// The help.
+inline constexpr Tekstas PAGALBA = {{"Pagalba", "Help", "Hilfe"}};
+inline constexpr Tekstas VAIRALAZDE = {{"Vairalazdė", "Joystick", "Joystick"}};
+inline constexpr Tekstas PAGALBA_ATGAL = {{"Enter – atgal į meniu", "Enter – back to the menu", "Enter – zurück zum Menü"}};
+
+// The menu's three outcome pictures: before any battle, victory, defeat.
+inline constexpr Tekstas PASIRUOSK[2] = {
+    {{"Pasiruošk", "Get ready", "Bereit zum"}},
+    {{"mūšiui!", "for battle!", "Kampf!"}},
+};
+inline constexpr Tekstas JEGOS = {{"5 tankai prieš 10", "5 tanks against 10", "5 Panzer gegen 10"}};
+inline constexpr Tekstas PERGALE = {{"PERGALĖ!", "VICTORY!", "SIEG!"}};
+inline constexpr Tekstas PERGALE_EILUTE = {
+    {"Priešo tankai sunaikinti", "The enemy's tanks are destroyed", "Feindliche Panzer zerstört"}};
+inline constexpr Tekstas PERGALE_KLAUSIMAS = {{"Dar kartą?", "Once more?", "Noch einmal?"}};
+inline constexpr Tekstas PRALAIMEJIMAS = {{"PRALAIMĖJIMAS", "DEFEAT", "NIEDERLAGE"}};
+inline constexpr Tekstas PRALAIMEJIMAS_EILUTE = {
+    {"Visi tavo tankai žuvo", "All your tanks are lost", "Deine Panzer sind zerstört"}};
+inline constexpr Tekstas PRALAIMEJIMAS_KVIETIMAS = {{"Bandyk dar kartą", "Try again", "Versuch es noch einmal"}};
+}  // namespace zodziai

@@ -13,6 +13,7 @@ pkgs=(
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0 libx11-dev
   libgtest-dev googletest
   xvfb xauth xdotool imagemagick sox vorbis-tools
+  tesseract-ocr tesseract-ocr-lit tesseract-ocr-eng tesseract-ocr-deu
   x11-utils x11-xserver-utils libxfixes-dev xfonts-base
   lintian appstream desktop-file-utils man-db
   clang libclang-rt-14-dev

@@ -62,7 +62,7 @@ inline constexpr Nustatymas NUSTATYMAI[] = {
     {"gpu", R::Kopija, TANKAI_LAUKAS(gpu), 0, 0, 0, 0, nullptr, 0, 0, nullptr,
      "display device for full screen; the primary one when not given"},
     {"kalba", R::Tekstas, TANKAI_LAUKAS(kalba), 0, sizeof KNustatymai::kalba, 0, 0, "LT", 0, 0, "LT",
-     "language code, at most 2 characters"},
+     "language of the game's words: LT (Lithuanian), EN (English) or DE (German), any case; anything else LT"},
 };
 #undef TANKAI_LAUKAS
 }  // namespace nustatymu_lentele

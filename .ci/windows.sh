@@ -3,7 +3,8 @@
 # OpenAL Soft, both packages made by CPack (tools/windows/build-packages.sh), and the
 # tests under Wine 8 and Xvfb in a fresh Wine prefix removed afterwards: the unit,
 # audio, app, ui and images tests of the Windows build, tankai.exe's resources, and the
-# packaged game (the ZIP, its sound, the installer, broken parts).
+# packaged game (the ZIP, its sound, the installer, broken parts); then the Windows part of
+# the release built twice, which must give the same bytes (scripts/check-reproducible.sh).
 # The audio and images tests make their files with sox, oggenc and ImageMagick; under
 # Wine they replay the runs kept by the same tests built for this machine, run first.
 # Usage: .ci/windows.sh [work folder]   (default: the source folder; relative to the
@@ -65,5 +66,12 @@ status=0
 xvfb-run -a -s "-screen 0 1024x768x24" \
   ctest --test-dir "$OUT/build-win" --output-on-failure -j"$JOBS" || status=$?
 [ "$build_status" -eq 0 ] || { echo "windows: the build failed (status $build_status)"; status=1; }
+
+# ---- the Windows release, built twice from the same sources ----------------------------------
+# Both runs reuse the libraries built above: a few minutes, not a cold build.
+if [ "$build_status" -eq 0 ]; then
+  phase "reproducible Windows release"
+  bash "$SRC/scripts/check-reproducible.sh" --windows --allow-dirty --win-deps "$OUT/build-win-deps" || status=1
+fi
 phase "done, status $status"
 exit $status

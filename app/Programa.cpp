@@ -72,6 +72,11 @@ bool Paleisti() {
 
 void Kadras() {
   laikmatis.Atnaujinti();
+  Kadras(laikmatis.KadroLaikas);
+}
+
+void Kadras(float kadroLaikas) {
+  laikmatis.KadroLaikas = kadroLaikas;
   klaviatura.Atnaujinti();
   langas.Atnaujinti();
   KVairalazdes::Atnaujinti();

@@ -31,7 +31,11 @@ inline constexpr float BOKSTELIO_ZINGSNIS = 1.0f, BOKSTELIO_ASIES_DAUGIKLIS = -2
 // Where a control acts.
 enum ValdymoVieta : uint8_t { VIETA_INTRO = 1, VIETA_MENIU = 2, VIETA_PAGALBA = 4, VIETA_MUSIS = 8, VIETA_VISUR = 15 };
 
-// One line of the help: the keys (or joystick inputs) as written there, and what they do.
+// One line of the controls: the keys (or joystick inputs) as the help and the players'
+// documents write them, where they act and what they do, in every language. The help
+// picture lists the lines that act in the menu or the battle; the intro's and the help's
+// own line each stand at the foot of that picture. The documents list every line, in
+// this order.
 struct ValdymoEilute {
   bool vairalazde;  // a joystick line (the help's second block)
   uint8_t kur;      // ValdymoVieta bits
@@ -40,20 +44,34 @@ struct ValdymoEilute {
 };
 
 inline constexpr ValdymoEilute VALDYMAS[] = {
-    {false, VIETA_MUSIS, {"Rodyklės", "Arrow keys", "Pfeiltasten"}, {"važiuoti tanku", "drive the tank", "Panzer fahren"}},
+    {false, VIETA_MUSIS, {"Rodyklės", "Arrows", "Pfeiltasten"}, {"važiuoti tanku", "drive the tank", "Panzer fahren"}},
     {false, VIETA_MUSIS, {"A / D", "A / D", "A / D"}, {"sukti bokštelį", "turn the turret", "Turm drehen"}},
     {false, VIETA_MUSIS, {"Tarpas", "Space", "Leertaste"}, {"šauti", "fire", "schießen"}},
-    {false, VIETA_MUSIS, {"S", "S", "S"}, {"kitas tankas", "next tank", "nächster Panzer"}},
-    {false, VIETA_MUSIS, {"Esc", "Esc", "Esc"}, {"grįžti į meniu", "back to the menu", "zurück zum Menü"}},
-    {false, VIETA_MENIU, {"↑ / ↓, Enter", "↑ / ↓, Enter", "↑ / ↓, Enter"},
+    {false, VIETA_MUSIS, {"S", "S", "S"}, {"kitas tankas", "take the next tank", "nächster Panzer"}},
+    {false, VIETA_MUSIS, {"Esc", "Escape", "Esc"}, {"grįžti į meniu", "back to the menu", "zurück zum Menü"}},
+    {false, VIETA_MENIU, {"↑ / ↓, Enter", "Up / Down, Enter", "↑ / ↓, Enter"},
      {"rinktis meniu", "choose in the menu", "im Menü wählen"}},
-    {false, VIETA_VISUR, {"F1 (laikyti)", "F1 (hold)", "F1 (halten)"}, {"ši pagalba", "this help", "diese Hilfe"}},
+    {false, VIETA_VISUR, {"F1 (laikyti)", "F1 (hold)", "F1 (halten)"}, {"ši pagalba", "show this help", "diese Hilfe"}},
     {false, VIETA_VISUR, {"F2", "F2", "F2"},
      {"kalibruoti vairalazdes", "recalibrate joysticks", "Joysticks kalibrieren"}},
-    {false, VIETA_VISUR, {"F3", "F3", "F3"}, {"šūvio garsas", "test the shot sound", "Schuss zur Probe"}},
+    {false, VIETA_VISUR, {"F3", "F3", "F3"}, {"šūvio garsas", "play the shot sound", "Schuss zur Probe"}},
+    {false, VIETA_INTRO, {"Tarpas arba Enter", "Space or Enter", "Leertaste oder Enter"},
+     {"toliau", "skip the intro", "weiter"}},
+    {false, VIETA_PAGALBA, {"Enter", "Enter", "Enter"}, {"atgal į meniu", "back to the menu", "zurück zum Menü"}},
     {true, VIETA_MENIU | VIETA_MUSIS, {"Ašys X / Y", "Axes X / Y", "Achsen X / Y"},
      {"važiuoti, rinktis meniu", "drive, move in the menu", "fahren, im Menü wählen"}},
     {true, VIETA_MUSIS, {"4-oji ašis", "4th axis", "4. Achse"}, {"sukti bokštelį", "turn the turret", "Turm drehen"}},
     {true, VIETA_MUSIS, {"Mygtukas 1 / 7", "Button 1 / 7", "Taste 1 / 7"}, {"šauti", "fire", "schießen"}},
-    {true, VIETA_MUSIS, {"Mygtukas 8", "Button 8", "Taste 8"}, {"kitas tankas", "next tank", "nächster Panzer"}},
+    {true, VIETA_MUSIS, {"Mygtukas 8", "Button 8", "Taste 8"}, {"kitas tankas", "take the next tank", "nächster Panzer"}},
 };
+
+// True for the lines the help picture lists.
+constexpr bool PagalbojeRodoma(const ValdymoEilute& e) { return (e.kur & (VIETA_MENIU | VIETA_MUSIS)) != 0; }
+
+// The line that acts only in the given place: the intro's, the help's. A table without
+// one is a mistake in the table: the generator stops on it.
+constexpr const ValdymoEilute& VienintelioEilute(ValdymoVieta kur) {
+  for (const ValdymoEilute& e : VALDYMAS)
+    if (e.kur == kur) return e;
+  throw "valdyme nera tos vietos eilutes";
+}

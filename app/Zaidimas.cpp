@@ -102,11 +102,11 @@ void PasirinktiTanka(int32_t nuo) {
 }
 
 void SukurtiArmijas() {
-  // The player's army first: its tanks take the numbers 1..ZAIDEJO_RIBA, which the
+  // The player's army first: its tanks take the numbers 1..ZAIDEJO_TANKU, which the
   // hit test and the computer control read as the player's side.
   KTankas::NuliuotiNumeracija();
-  zaidejoArmija.Sukurti(KArmija::ZAIDEJO_RIBA, 10, 0, teksturos.Gauti("LT.tga"));
-  priesoArmija.Sukurti(10, 10, 14, teksturos.Gauti("RU.tga"));
+  zaidejoArmija.Sukurti(ZAIDEJO_TANKU, ARMIJU_CENTRAS, ZAIDEJO_EILUTE, teksturos.Gauti("LT.tga"));
+  priesoArmija.Sukurti(PRIESO_TANKU, ARMIJU_CENTRAS, PRIESO_EILUTE, teksturos.Gauti("RU.tga"));
   PasirinktiTanka(0);
 }
 
@@ -148,7 +148,7 @@ void AtnaujintiZaidima() {
 
 void PiestiKadra() {
   glClear(GL_COLOR_BUFFER_BIT);
-  OrtoProjekcija(0, 0, 800, 600, 100.0f, -100.0f);
+  OrtoProjekcija(0, 0, VAIZDO_PLOTIS, VAIZDO_AUKSTIS, 100.0f, -100.0f);
   glColor4f(1, 1, 1, 1);
   glEnable(GL_TEXTURE_2D);
   switch (busena) {
@@ -160,7 +160,7 @@ void PiestiKadra() {
       break;
     case BUSENA_MUSIS:
       glPushMatrix();
-      glTranslatef(25, 5, 0);
+      glTranslatef(ZEMELAPIO_X, ZEMELAPIO_Y, 0);
       zemelapis.Piesti();
       zaidejoArmija.Piesti();
       priesoArmija.Piesti();

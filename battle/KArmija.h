@@ -3,13 +3,12 @@
 
 #include "battle/KTankas.h"
 
-// One side of the battle: up to 16 tanks created together on one row.
+// One side of the battle: up to 16 tanks created together on one row. Tanks are
+// numbered in creation order and the player's army is created first, so numbers up to
+// ZAIDEJO_TANKU (core/ZaidimoSkaiciai.h) are the player's army, above it the enemy's.
 class KArmija {
  public:
   static constexpr int TALPA = 16;
-  // Tanks are numbered in creation order and the player's army is created first with
-  // this many tanks: numbers up to it are the player's army, above it the enemy's.
-  static constexpr int32_t ZAIDEJO_RIBA = 5;
 
   KTankas tankai[TALPA];
   int32_t kiekis = 0;

@@ -12,8 +12,6 @@
 namespace {
 
 constexpr double PI = 3.141592653589793;
-constexpr float LANGELIS = KZemelapis::LANGELIS;
-constexpr float PATAIKYMO_SPINDULYS = 20.0f;
 
 KZemelapis& Zemelapis() { return *dabartinisZemelapis; }
 
@@ -100,8 +98,8 @@ void KTankas::Sauti() {
   sovinioKampas = bokstelioKampas;
   const double a = sovinioKampas * PI / 180;
   const double dt = laikmatis.KadroLaikas;
-  sovinys.x = static_cast<float>(pozicija.x - std::sin(a) * dt * GREITIS);
-  sovinys.y = static_cast<float>(pozicija.y + std::cos(a) * dt * GREITIS);
+  sovinys.x = static_cast<float>(pozicija.x - std::sin(a) * dt * TANKO_GREITIS);
+  sovinys.y = static_cast<float>(pozicija.y + std::cos(a) * dt * TANKO_GREITIS);
   suvis.Groti();
 }
 
@@ -116,12 +114,12 @@ void KTankas::Atnaujinti() {
     sovinys.x += static_cast<float>(std::sin(sovinioKampas * PI / -180) * sovinioGreitis * dt);
     sovinys.y += static_cast<float>(std::cos(sovinioKampas * PI / 180) * sovinioGreitis * dt);
     // The shell flies on past the grid's edge up to the view's size.
-    if (sovinys.x < 0 || sovinys.x > 800 || sovinys.y < 0 || sovinys.y > 600) sovinysSkrenda = false;
+    if (sovinys.x < 0 || sovinys.x > VAIZDO_PLOTIS || sovinys.y < 0 || sovinys.y > VAIZDO_AUKSTIS) sovinysSkrenda = false;
   }
 
   if (juda) {
     KVektorius d = tikslas - pozicija;
-    d.ApribotiIlgi(dt * GREITIS);  // never past the cell centre
+    d.ApribotiIlgi(dt * TANKO_GREITIS);  // never past the cell centre
     pozicija += d;
     if ((tikslas - pozicija).Ilgis() < 0.1f) {
       // Onto the centre: the next step's target is taken from here, and a margin left
@@ -165,16 +163,17 @@ void KTankas::Piesti() const {
   glPushMatrix();
   glTranslatef(pozicija.x, pozicija.y, 0);
 
-  // Sheet layout: hull 0..0.44, turret 0.45..0.7, shell 0.9..0.99 across, full height.
+  // The sheet's hull, turret and shell (core/ZaidimoSkaiciai.h).
   glPushMatrix();
   glRotatef(kryptis * 90.0f, 0, 0, 1);
-  KPrimityvai::Keturkampis(-12, -12, 12, 12, 0, 0, 0.44f, 1);
+  KPrimityvai::Keturkampis(-KORPUSO_PUSE, -KORPUSO_PUSE, KORPUSO_PUSE, KORPUSO_PUSE, KORPUSO_S0, 0, KORPUSO_S1, 1);
   glPopMatrix();
 
   glPushMatrix();
   glRotatef(bokstelioKampas, 0, 0, 1);
-  glTranslatef(0, 7, 0);  // the turret pivots 7 pixels behind its centre
-  KPrimityvai::Keturkampis(-7, -14, 7, 14, 0.45f, 0, 0.7f, 1);
+  glTranslatef(0, BOKSTELIO_ASIS, 0);
+  KPrimityvai::Keturkampis(-BOKSTELIO_PUSPLOTIS, -BOKSTELIO_PUSILGIS, BOKSTELIO_PUSPLOTIS, BOKSTELIO_PUSILGIS,
+                           BOKSTELIO_S0, 0, BOKSTELIO_S1, 1);
   glPopMatrix();
 
   glPopMatrix();
@@ -183,7 +182,8 @@ void KTankas::Piesti() const {
     glPushMatrix();
     glTranslatef(sovinys.x, sovinys.y, 0);
     glRotatef(sovinioKampas, 0, 0, 1);
-    KPrimityvai::Keturkampis(-5, -10, 5, 10, 0.9f, 0, 0.99f, 1);
+    KPrimityvai::Keturkampis(-SOVINIO_PUSPLOTIS, -SOVINIO_PUSILGIS, SOVINIO_PUSPLOTIS, SOVINIO_PUSILGIS, SOVINIO_S0, 0,
+                             SOVINIO_S1, 1);
     glPopMatrix();
   }
 }
@@ -200,8 +200,8 @@ void TikrintiPataikymus(KArmija& armija) {
       continue;
     }
     // Army membership is carried by the number: 1..5 the player's, above that the enemy's.
-    KArmija& kieno = v <= KArmija::ZAIDEJO_RIBA ? zaidejoArmija : priesoArmija;
-    const int32_t indeksas = v <= KArmija::ZAIDEJO_RIBA ? v - 1 : v - 1 - zaidejoArmija.kiekis;
+    KArmija& kieno = v <= ZAIDEJO_TANKU ? zaidejoArmija : priesoArmija;
+    const int32_t indeksas = v <= ZAIDEJO_TANKU ? v - 1 : v - 1 - zaidejoArmija.kiekis;
     // A number that names no tank of that army (a stray cell value) hits nothing.
     if (indeksas < 0 || indeksas >= kieno.kiekis || indeksas >= KArmija::TALPA) continue;
     KTankas& taikinys = kieno.tankai[indeksas];

@@ -3,17 +3,15 @@
 
 #include "audio/KGarsas.h"
 #include "battle/KVektorius.h"
+#include "core/ZaidimoSkaiciai.h"
 
 class KArmija;
 
 // One tank: its cell, its smooth step to the next cell, its turret, its single
 // shell, its hit points and sounds.
+// Its speeds, reload limit and hit radius are in core/ZaidimoSkaiciai.h.
 class KTankas {
  public:
-  static constexpr float GREITIS = 60.0f;          // pixels per second; also the launch offset
-  static constexpr float SOVINIO_GREITIS = 240.0f;  // shell, pixels per second
-  static constexpr float UZTAISYMO_RIBA = 1.5f;     // seconds after a shot before it can fire again
-
   bool gyvas = false;
   int32_t gyvybes = 0;
   int32_t numeris = 0;

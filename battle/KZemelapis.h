@@ -2,15 +2,12 @@
 #include <cstdint>
 
 #include "battle/KVektorius.h"
+#include "core/ZaidimoSkaiciai.h"
 
-// The battlefield: 20 by 15 cells, column-major. 0 ground, -1 wall, above 0 the
-// number of the tank holding the cell.
+// The battlefield: STULPELIAI by EILUTES cells of LANGELIS pixels (core/ZaidimoSkaiciai.h),
+// column-major. 0 ground, -1 wall, above 0 the number of the tank holding the cell.
 class KZemelapis {
  public:
-  static constexpr int STULPELIAI = 20;
-  static constexpr int EILUTES = 15;
-  static constexpr float LANGELIS = 37.5f;
-
   int32_t langeliai[STULPELIAI * EILUTES] = {};
   uint32_t zemesTekstura = 0;
   uint32_t sienosTekstura = 0;

@@ -17,8 +17,8 @@ void KTankas::Zvalgyti(int32_t dx, int32_t dy) {
     q += dy;
   }
   if (matomasLangelis == numeris || matomasLangelis <= 0) return;
-  const bool asZaidejo = numeris <= KArmija::ZAIDEJO_RIBA;
-  const bool jisZaidejo = matomasLangelis <= KArmija::ZAIDEJO_RIBA;
+  const bool asZaidejo = numeris <= ZAIDEJO_TANKU;
+  const bool jisZaidejo = matomasLangelis <= ZAIDEJO_TANKU;
   if (asZaidejo == jisZaidejo) return;
   if (dx == -1)
     tikslinisKampas = 90;

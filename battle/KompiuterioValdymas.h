@@ -6,10 +6,11 @@
 // KompiuterioValdymas.cpp and run by KTankas::Atnaujinti while the tank's
 // `kompiuteris` flag is set.
 //
-// It looks only while the tank could fire (KTankas::UZTAISYMO_RIBA), tells friend from
-// foe by the army number boundary (KArmija::ZAIDEJO_RIBA), and follows these rules of
-// its own:
-
-constexpr float SIENOS_LAUKIMAS = 40.0f;        // seconds without a shot before it fires at a wall
-constexpr float BOKSTELIO_SUKIMO_GREITIS = 50.0f;  // its turret turns this many degrees a second
-constexpr float TAIKYMO_TIKSLUMAS = 1.0f;       // fires once the turret is this close, in degrees
+// It looks only while the tank could fire (UZTAISYMO_RIBA), tells friend from foe by
+// the army number boundary (ZAIDEJO_TANKU), waits SIENOS_LAUKIMAS before it fires at a
+// wall, turns its turret at BOKSTELIO_SUKIMO_GREITIS and fires within TAIKYMO_TIKSLUMAS:
+// all in core/ZaidimoSkaiciai.h.
+//
+// The file is named for the control; KTankas::KompiuterioValdymas(), defined in
+// KTankas.cpp, is the switch that hands a tank back to it.
+#include "core/ZaidimoSkaiciai.h"

@@ -5,8 +5,11 @@
 #include <cstdio>
 
 #include "platform/Platforma.h"
+#include "platform/PlatformosTestai.h"
 
 int main() {
+  // Headless unless SDL_VIDEODRIVER names a driver, as every benchmark runs.
+  TestaiBeEkrano();
   WNDCLASSA wc = {};
   wc.lpfnWndProc = DefWindowProcA;
   wc.hInstance = GetModuleHandleA(nullptr);

@@ -29,9 +29,10 @@ endif()
 configure_file(${TANKAI_OPENAL_DLL} ${CMAKE_BINARY_DIR}/OpenAL32.dll COPYONLY)
 configure_file(${TANKAI_OPENAL_DLL} ${CMAKE_BINARY_DIR}/tests/OpenAL32.dll COPYONLY)
 
-# Test folders of the Linux platform layer (SDL) and of the data generator, which runs
-# on the build machine: on Windows the game calls the system itself.
-set(TANKAI_TESTS_SKIPPED platform joystick tools x11)
+# Test folders of the Linux platform layer (SDL), of the data generator, which runs on
+# the build machine, and of the documents, which are the same on every build: on
+# Windows the game calls the system itself.
+set(TANKAI_TESTS_SKIPPED platform joystick tools x11 docs)
 
 # One test process per test binary under Wine (see cmake/windows/GoogleTest.cmake).
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)

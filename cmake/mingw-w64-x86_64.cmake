@@ -9,6 +9,11 @@ set(CMAKE_CXX_COMPILER ${TANKAI_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${TANKAI_MINGW_TRIPLE}-windres)
 set(CMAKE_AR ${TANKAI_MINGW_TRIPLE}-gcc-ar-posix CACHE FILEPATH "")
 set(CMAKE_RANLIB ${TANKAI_MINGW_TRIPLE}-gcc-ranlib-posix CACHE FILEPATH "")
+# No link time in the PE header: the same objects link to the same bytes (the libraries
+# built with this file too).
+foreach(rusis EXE SHARED MODULE)
+  set(CMAKE_${rusis}_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
+endforeach()
 
 # Static libraries built for Windows (libogg, libvorbis, GoogleTest) live in one prefix;
 # tools/windows/build-deps.sh fills it. Default: build-win-deps/prefix beside the sources.

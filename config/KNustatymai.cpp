@@ -189,6 +189,9 @@ void KNustatymai::Skaityti(const char* failas) {
     delete[] failoVardas;
     failoVardas = naujas;
   } else if (!failoVardas) {
+    // The reader's own name for its file, for a read that never named one. The game
+    // always names "settings.cfg"; when that file is missing, this name is not tried:
+    // the defaults stand.
     failoVardas = Kopija("nustatymai.cfg");
     if (!failoVardas) return;
   }

@@ -38,31 +38,32 @@ namespace nustatymu_lentele {
 constexpr int32_t MIN = INT32_MIN, MAX = INT32_MAX;
 using R = NustatymoRusis;
 #define TANKAI_LAUKAS(f) offsetof(KNustatymai, f)
-// In the order of KNustatymai's fields, which is also the order the shipped file lists them.
+// In the order the players' documents list them; the shipped file writes its keys in it.
 inline constexpr Nustatymas NUSTATYMAI[] = {
-    {"poz", R::Pora, TANKAI_LAUKAS(x), TANKAI_LAUKAS(y), 0, 0, 0, nullptr, MIN, MAX, "0, 0",
-     "window position on the screen, x and y"},
-    {"dydis", R::Pora, TANKAI_LAUKAS(plotis), TANKAI_LAUKAS(aukstis), 0, 640, 480, nullptr, MIN, MAX, "800, 600",
-     "window width and height in pixels"},
-    {"fps", R::Skaicius, TANKAI_LAUKAS(fps), 0, 0, 60, 0, nullptr, MIN, MAX, "60",
-     "refresh rate of the full-screen mode"},
-    {"bpp", R::Skaicius, TANKAI_LAUKAS(bpp), 0, 0, 32, 0, nullptr, MIN, MAX, "32", "colour bits"},
-    {"z_bpp", R::Skaicius, TANKAI_LAUKAS(z_bpp), 0, 0, 24, 0, nullptr, MIN, MAX, "24", "depth-buffer bits"},
-    {"accum_bpp", R::Skaicius, TANKAI_LAUKAS(accum_bpp), 0, 0, 0, 0, nullptr, MIN, MAX, nullptr,
-     "accumulation-buffer bits"},
-    {"stencil_bpp", R::Skaicius, TANKAI_LAUKAS(stencil_bpp), 0, 0, 0, 0, nullptr, MIN, MAX, nullptr,
-     "stencil-buffer bits"},
-    {"fullscr", R::Loginis, TANKAI_LAUKAS(fullscr), 0, 0, 0, 0, nullptr, 0, 1, "0",
-     "1 for full screen in the display mode of dydis, bpp and fps"},
-    {"v-sync", R::Loginis, TANKAI_LAUKAS(vsync), 0, 0, 1, 0, nullptr, 0, 1, "1", "read, not used"},
     {"pavad", R::Tekstas, TANKAI_LAUKAS(pavad), 0, sizeof KNustatymai::pavad, 0, 0, "Langas", 0, 0, "Tankai",
      "window title, at most 31 characters"},
+    {"dydis", R::Pora, TANKAI_LAUKAS(plotis), TANKAI_LAUKAS(aukstis), 0, 640, 480, nullptr, MIN, MAX, "800, 600",
+     "window width and height in pixels"},
+    {"poz", R::Pora, TANKAI_LAUKAS(x), TANKAI_LAUKAS(y), 0, 0, 0, nullptr, MIN, MAX, "0, 0",
+     "window position on the screen, x and y"},
+    {"fullscr", R::Loginis, TANKAI_LAUKAS(fullscr), 0, 0, 0, 0, nullptr, 0, 1, "0",
+     "1 for full screen in the display mode of dydis, bpp and fps"},
+    {"bpp", R::Skaicius, TANKAI_LAUKAS(bpp), 0, 0, 32, 0, nullptr, MIN, MAX, "32", "colour bits"},
+    {"z_bpp", R::Skaicius, TANKAI_LAUKAS(z_bpp), 0, 0, 24, 0, nullptr, MIN, MAX, "24", "depth-buffer bits"},
+    {"stencil_bpp", R::Skaicius, TANKAI_LAUKAS(stencil_bpp), 0, 0, 0, 0, nullptr, MIN, MAX, nullptr,
+     "stencil-buffer bits"},
+    {"accum_bpp", R::Skaicius, TANKAI_LAUKAS(accum_bpp), 0, 0, 0, 0, nullptr, MIN, MAX, nullptr,
+     "accumulation-buffer bits"},
+    {"fps", R::Skaicius, TANKAI_LAUKAS(fps), 0, 0, 60, 0, nullptr, MIN, MAX, "60",
+     "refresh rate of the full-screen mode"},
+    {"v-sync", R::Loginis, TANKAI_LAUKAS(vsync), 0, 0, 1, 0, nullptr, 0, 1, "1", "read, not used"},
+    {"kalba", R::Tekstas, TANKAI_LAUKAS(kalba), 0, sizeof KNustatymai::kalba, 0, 0, "LT", 0, 0, "LT",
+     "language of every word on screen: LT (Lithuanian), EN (English) or DE (German), in any letter case; "
+     "anything else is LT"},
     {"class", R::Tekstas, TANKAI_LAUKAS(klase), 0, sizeof KNustatymai::klase, 0, 0, "Klase", 0, 0, "TankaiLangas",
      "name the window is registered under, at most 31 characters"},
     {"gpu", R::Kopija, TANKAI_LAUKAS(gpu), 0, 0, 0, 0, nullptr, 0, 0, nullptr,
      "display device for full screen; the primary one when not given"},
-    {"kalba", R::Tekstas, TANKAI_LAUKAS(kalba), 0, sizeof KNustatymai::kalba, 0, 0, "LT", 0, 0, "LT",
-     "language of the game's words: LT (Lithuanian), EN (English) or DE (German), any case; anything else LT"},
 };
 #undef TANKAI_LAUKAS
 }  // namespace nustatymu_lentele

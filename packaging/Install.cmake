@@ -12,6 +12,10 @@
 # The game reads "settings.cfg" and "duomenys/" from its working folder, hence the
 # launcher. Included from the top-level CMakeLists.txt after the game and its data.
 # Windows builds ship a folder and its packages instead: packaging/Windows.cmake.
+# Folders an install makes on its way are rwxr-xr-x whatever the builder's umask, as the
+# packages must hold them.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+  GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
   return()
@@ -75,7 +79,7 @@ set(TANKAI_LEIDIMO_DATA ${metai}-${menuo}-${diena})
 # The icon, painted by the same code as the game's pictures.
 add_executable(tankai_zenklelis ${TANKAI_PAKETAS_DIR}/Zenklelis.cpp
   ${CMAKE_SOURCE_DIR}/tools/KDrobe.cpp ${CMAKE_SOURCE_DIR}/tools/Piesiniai.cpp)
-target_include_directories(tankai_zenklelis PRIVATE ${CMAKE_SOURCE_DIR}/tools)
+target_include_directories(tankai_zenklelis PRIVATE ${CMAKE_SOURCE_DIR}/tools ${CMAKE_SOURCE_DIR})
 set(TANKAI_ZENKLELIAI)
 foreach(dydis 32 48 64 128 256)
   set(png ${TANKAI_PAKETAS_BIN}/ikonos/${dydis}/tankai.png)
@@ -123,12 +127,18 @@ endforeach()
 string(REGEX REPLACE "\n$" "" TANKAI_LICENCIJA "${TANKAI_LICENCIJA}")
 configure_file(${TANKAI_PAKETAS_DIR}/copyright.in ${TANKAI_PAKETAS_BIN}/copyright @ONLY)
 
+# The manual page is dated by SOURCE_DATE_EPOCH (a release sets it to the commit's time),
+# else by the day it is configured.
+string(TIMESTAMP TANKAI_ZINYNO_DATA "%B %Y" UTC)
+configure_file(${TANKAI_PAKETAS_DIR}/tankai.6.in ${TANKAI_PAKETAS_BIN}/tankai.6 @ONLY)
+
 # Compressed as Debian wants them: best, and without a time stamp.
-foreach(failas changelog tankai.6)
-  add_custom_command(OUTPUT ${TANKAI_PAKETAS_BIN}/${failas}.gz
-    COMMAND gzip -9n -c ${TANKAI_PAKETAS_DIR}/${failas} > ${TANKAI_PAKETAS_BIN}/${failas}.gz
-    DEPENDS ${TANKAI_PAKETAS_DIR}/${failas}
-    COMMENT "Compressing ${failas}")
+foreach(failas ${TANKAI_PAKETAS_DIR}/changelog ${TANKAI_PAKETAS_BIN}/tankai.6)
+  get_filename_component(vardas ${failas} NAME)
+  add_custom_command(OUTPUT ${TANKAI_PAKETAS_BIN}/${vardas}.gz
+    COMMAND gzip -9n -c ${failas} > ${TANKAI_PAKETAS_BIN}/${vardas}.gz
+    DEPENDS ${failas}
+    COMMENT "Compressing ${vardas}")
 endforeach()
 add_custom_target(tankai_dokumentai ALL
   DEPENDS ${TANKAI_PAKETAS_BIN}/changelog.gz ${TANKAI_PAKETAS_BIN}/tankai.6.gz)
@@ -162,6 +172,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libsdl2-2.0-0, libopenal1, libvorbisfile3, libfreetype6, libfontconfig1, libglu1-mesa, libgl1")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_POST_BUILD_SCRIPTS ${TANKAI_PAKETAS_DIR}/DebIsNaujo.cmake)
 include(CPack)
 
 # The installed tree, checked by installing this build into a temporary prefix and

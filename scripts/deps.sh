@@ -15,7 +15,7 @@ pkgs=(
   xvfb xauth xdotool imagemagick sox vorbis-tools
   tesseract-ocr tesseract-ocr-lit tesseract-ocr-eng tesseract-ocr-deu
   x11-utils x11-xserver-utils libxfixes-dev xfonts-base
-  lintian appstream desktop-file-utils man-db
+  lintian appstream desktop-file-utils man-db diffoscope-minimal
   clang libclang-rt-14-dev
   "$@"
 )

@@ -51,10 +51,10 @@ work="$build/mutate"
 default_labels() {
   case "$1" in
     battle) echo "battle app" ;;
-    app) echo "app battle ui gl" ;;
+    app) echo "app battle ui gl docs" ;;
     input) echo "input joystick platform" ;;
     audio) echo "audio app" ;;
-    config) echo "config input" ;;
+    config) echo "config input docs" ;;
     gfx) echo "gl images platform ui" ;;
     ui) echo "ui gl" ;;
     *) echo "" ;;

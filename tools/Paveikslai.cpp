@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "app/Valdymas.h"
+#include "core/ZaidimoSkaiciai.h"
 #include "Zodziai.h"
 
 namespace {
@@ -39,11 +41,12 @@ constexpr double kIntroVieta = 400 - 2 * kRemoKrastas;
 constexpr double kPagalbosVieta = 400 - 2 * kRemoKrastas;
 constexpr double kDaliesVieta = 400 - 2 * kRemoKrastas;  // each outcome picture, 400 by 600
 
-// A battlefield seen from above in the game's own units (cells of 37.5): ground,
+// A battlefield seen from above in the game's own units (cells of LANGELIS): ground,
 // and walls where the function says so.
 Spalva Laukas(double x, double y, bool (*siena)(int, int)) {
-  const int c = static_cast<int>(std::floor(x / 37.5)), r = static_cast<int>(std::floor(y / 37.5));
-  const double u = x / 37.5 - c, v = y / 37.5 - r;
+  const double l = LANGELIS;
+  const int c = static_cast<int>(std::floor(x / l)), r = static_cast<int>(std::floor(y / l));
+  const double u = x / l - c, v = y / l - r;
   if (siena && siena(c, r)) return PlytuRastas(u, v);
   Spalva s = ZemesRastas(x / 75.0, y / 75.0);
   // Walls cast a short shadow on the ground to their lower right.
@@ -65,6 +68,12 @@ Spalva Remas(Spalva s, double x, double y, double w, double h, double r) {
   if (d > -5.0) return Maisyti(kAuksasTamsus, kAuksas, static_cast<float>(Lygu(-5, -2.5, d) * 0.6 + 0.2));
   if (d > -6.5) return Daug(s, 0.4);
   return s;
+}
+
+// A picture's own key at its foot, "keys – what they do", in language k.
+std::string Apacia(ValdymoVieta kur, Kalba k) {
+  const ValdymoEilute& e = VienintelioEilute(kur);
+  return std::string(e.klavisai[k]) + " – " + e.veiksmas[k];
 }
 
 bool IntroSienos(int c, int r) {
@@ -100,10 +109,15 @@ KDrobe SienosTekstura() {
 KDrobe ArmijosLapas(const ArmijosSpalvos& a) {
   KDrobe d(512, 128);
   const double w = d.plotis, h = d.aukstis;
-  d.Piesti(KSritis{0, 0, 0.44 * w, h, 24, 24}, 4, [&](double x, double y) { return Korpusas(x - 12, y - 12, a); });
-  d.Piesti(KSritis{0.45 * w, 0, 0.7 * w, h, 14, 28}, 4,
-           [&](double x, double y) { return Bokstelis(x - 7, y - 14, a); });
-  d.Piesti(KSritis{0.9 * w, 0, 0.99 * w, h, 10, 20}, 4, [](double x, double y) { return Sviedinys(x - 5, y - 10); });
+  // Each part in the units and at the place of the sheet the game draws it from.
+  const double k = KORPUSO_PUSE, bx = BOKSTELIO_PUSPLOTIS, by = BOKSTELIO_PUSILGIS, sx = SOVINIO_PUSPLOTIS,
+               sy = SOVINIO_PUSILGIS;
+  d.Piesti(KSritis{KORPUSO_S0 * w, 0, KORPUSO_S1 * w, h, 2 * k, 2 * k}, 4,
+           [&](double x, double y) { return Korpusas(x - k, y - k, a); });
+  d.Piesti(KSritis{BOKSTELIO_S0 * w, 0, BOKSTELIO_S1 * w, h, 2 * bx, 2 * by}, 4,
+           [&](double x, double y) { return Bokstelis(x - bx, y - by, a); });
+  d.Piesti(KSritis{SOVINIO_S0 * w, 0, SOVINIO_S1 * w, h, 2 * sx, 2 * sy}, 4,
+           [&](double x, double y) { return Sviedinys(x - sx, y - sy); });
   d.IsplestiSpalvas(8);
   return d;
 }
@@ -153,7 +167,7 @@ KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k) {
   raides.RasytiSuKonturu(d, sr, "TANKAI", 200, 318, 86, kAuksas, kAuksasTamsus, kTamsi, 3.0, 0.5, kIntroVieta);
   paprastos.RasytiSuKonturu(d, sr, zodziai::INTRO_PAANTRASTE.kalbomis[k], 200, 278, 27, kBalta,
                             SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi, 1.5, 0.5, kIntroVieta);
-  paprastos.RasytiSuKonturu(d, sr, zodziai::INTRO_TOLIAU.kalbomis[k], 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
+  paprastos.RasytiSuKonturu(d, sr, Apacia(VIETA_INTRO, k).c_str(), 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
                             SpalvaRgb(0.85f, 0.8f, 0.65f), kTamsi, 1.2, 0.5, kIntroVieta);
   return d;
 }
@@ -174,6 +188,7 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k) {
   double y = 316;
   bool vairalazde = false;
   for (const ValdymoEilute& e : VALDYMAS) {
+    if (!PagalbojeRodoma(e)) continue;
     if (e.vairalazde && !vairalazde) {
       vairalazde = true;
       y -= 6;
@@ -192,7 +207,7 @@ KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k) {
     std::fprintf(stderr, "Pagalbos eilutes nebetelpa virs jos apacios\n");
     ++paprastos.klaidos;
   }
-  paprastos.RasytiSuKonturu(d, sr, zodziai::PAGALBA_ATGAL.kalbomis[k], 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
+  paprastos.RasytiSuKonturu(d, sr, Apacia(VIETA_PAGALBA, k).c_str(), 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
                             SpalvaRgb(0.8f, 0.8f, 0.75f), kTamsi, 1.0, 0.5, kPagalbosVieta);
   d.IsplestiSpalvas(2);
   return d;
@@ -203,7 +218,8 @@ KDrobe MeniuPunktai(KRaides& raides, Kalba k) {
   for (int i = 0; i < 3; ++i) {
     // Item i is the band from (3 - i) / 4 to (4 - i) / 4 of the height; the plate
     // keeps clear of the 20 units each neighbour overlaps.
-    const KSritis sr{0, (3 - i) * 128.0, 512, (4 - i) * 128.0, 400, 140};
+    const double juosta = MENIU_PUNKTO_DALIS * d.aukstis;
+    const KSritis sr{0, (3 - i) * juosta, 512, (4 - i) * juosta, 400, 140};
     d.Piesti(sr, 3, [](double x, double y) {
       const double dd = Dezes(x, y, 200, 70, 158, 44, 16);
       if (dd > 0) return Spalva{0.3f, 0.3f, 0.3f, 0};
@@ -224,8 +240,8 @@ KDrobe MeniuPunktai(KRaides& raides, Kalba k) {
 KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos, Kalba k) {
   KDrobe d(1024, 512);
   const double w = d.plotis, h = d.aukstis;
-  const KSritis dalys[3] = {{0, 0, 0.34 * w, h, 400, 600}, {0.34 * w, 0, 0.7 * w, h, 400, 600},
-                            {0.7 * w, 0, w, h, 400, 600}};
+  const double s1 = MENIU_PASIRUOSIMAS_S1, s2 = MENIU_PERGALE_S1;
+  const KSritis dalys[3] = {{0, 0, s1 * w, h, 400, 600}, {s1 * w, 0, s2 * w, h, 400, 600}, {s2 * w, 0, w, h, 400, 600}};
   const ArmijosSpalvos lt = LietuvosSpalvos(), ru = RusijosSpalvos();
 
   // Before any battle: the two armies face each other across the field.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/ZaidimoSkaiciai.h"
+
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
@@ -354,9 +356,10 @@ void PiestiTanka(KDrobe& d, const KSritis& sr, double cx, double cy, double m, d
     const double sd = Dezes(hx, hy, 0, 0, 11.5, 11.8, 2.5);
     s = SpalvaRgb(0, 0, 0, static_cast<float>(0.45 * (1 - Lygu(-1.5, 1.5, sd))));
     const double kx = std::cos(kk) * x + std::sin(kk) * y, ky = -std::sin(kk) * x + std::cos(kk) * y;
-    if (std::fabs(kx) <= 12 && std::fabs(ky) <= 12) s = Uzdeti(s, Korpusas(kx, ky, sp));
-    const double bx = std::cos(kb) * x + std::sin(kb) * y, by = -std::sin(kb) * x + std::cos(kb) * y - 7;
-    if (std::fabs(bx) <= 7 && std::fabs(by) <= 14) s = Uzdeti(s, Bokstelis(bx, by, sp));
+    if (std::fabs(kx) <= KORPUSO_PUSE && std::fabs(ky) <= KORPUSO_PUSE) s = Uzdeti(s, Korpusas(kx, ky, sp));
+    // The turret turns about the point the game turns it about.
+    const double bx = std::cos(kb) * x + std::sin(kb) * y, by = -std::sin(kb) * x + std::cos(kb) * y - BOKSTELIO_ASIS;
+    if (std::fabs(bx) <= BOKSTELIO_PUSPLOTIS && std::fabs(by) <= BOKSTELIO_PUSILGIS) s = Uzdeti(s, Bokstelis(bx, by, sp));
     return s;
   });
 }

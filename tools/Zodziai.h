@@ -1,14 +1,12 @@
 #pragma once
 // The words of the pictures, one column per language of core/Kalbos.h. The help's key
-// lines come from app/Valdymas.h. Each text must fit its box in every language and
+// lines, and the keys at the foot of the intro and of the help, come from app/Valdymas.h. Each text must fit its box in every language and
 // use only letters DejaVu Sans has: the generator fails otherwise.
 #include "core/Tekstai.h"
 
 namespace zodziai {
 // The intro, under the title (the game's name, the same in every language).
 inline constexpr Tekstas INTRO_PAANTRASTE = {{"Tankų mūšis", "Tank Battle", "Panzerschlacht"}};
-inline constexpr Tekstas INTRO_TOLIAU = {
-    {"Tarpas arba Enter – toliau", "Space or Enter – continue", "Leertaste oder Enter – weiter"}};
 
 // The menu's items, top to bottom.
 inline constexpr Tekstas MENIU[3] = {
@@ -20,7 +18,6 @@ inline constexpr Tekstas MENIU[3] = {
 // The help.
 inline constexpr Tekstas PAGALBA = {{"Pagalba", "Help", "Hilfe"}};
 inline constexpr Tekstas VAIRALAZDE = {{"Vairalazdė", "Joystick", "Joystick"}};
-inline constexpr Tekstas PAGALBA_ATGAL = {{"Enter – atgal į meniu", "Enter – back to the menu", "Enter – zurück zum Menü"}};
 
 // The menu's three outcome pictures: before any battle, victory, defeat.
 inline constexpr Tekstas PASIRUOSK[2] = {

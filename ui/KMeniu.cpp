@@ -1,6 +1,7 @@
 #include "ui/KMeniu.h"
 
 #include "app/Globalai.h"
+#include "core/ZaidimoSkaiciai.h"
 #include "platform/Platforma.h"
 #include "ui/KPrimityvai.h"
 
@@ -23,14 +24,15 @@ void KMeniu::Perjungti(int32_t zingsnis) {
 }
 
 void KMeniu::PaveiksloRibos(float& s0, float& s1) const {
+  const float pasiruosimas = static_cast<float>(MENIU_PASIRUOSIMAS_S1), pergale = static_cast<float>(MENIU_PERGALE_S1);
   if (!baigta) {
     s0 = 0.0f;
-    s1 = 0.34f;
+    s1 = pasiruosimas;
   } else if (laimeta) {
-    s0 = 0.34f;
-    s1 = 0.7f;
+    s0 = pasiruosimas;
+    s1 = pergale;
   } else {
-    s0 = 0.7f;
+    s0 = pergale;
     s1 = 1.0f;
   }
 }
@@ -46,8 +48,9 @@ void KMeniu::Piesti() {
       glColor3f(1, 0, 0);
     else
       glColor3f(1, 1, 1);
-    const float t0 = (3 - i) * 0.25f;
-    const float t1 = (4 - i) * 0.25f;
+    // The first item is the picture's top band.
+    const float t0 = (3 - i) * static_cast<float>(MENIU_PUNKTO_DALIS);
+    const float t1 = (4 - i) * static_cast<float>(MENIU_PUNKTO_DALIS);
     KPrimityvai::Keturkampis(-200, -70, 200, 70, 0, t0, 1, t1);
     glTranslatef(0, -100, 0);
   }

@@ -10,15 +10,15 @@
 
 class MusioTestas : public ::testing::Test {
  protected:
-  static constexpr float L = KZemelapis::LANGELIS;
+  static constexpr float L = LANGELIS;
 
   void SetUp() override {
     dabartinisZemelapis = &zemelapis;
     laikmatis.KadroLaikas = 1.0f / 60;
     for (auto& l : zemelapis.langeliai) l = 0;
     KTankas::NuliuotiNumeracija();
-    zaidejoArmija.Sukurti(5, 10, 0, 0);
-    priesoArmija.Sukurti(10, 10, 14, 0);
+    zaidejoArmija.Sukurti(ZAIDEJO_TANKU, ARMIJU_CENTRAS, ZAIDEJO_EILUTE, 0);
+    priesoArmija.Sukurti(PRIESO_TANKU, ARMIJU_CENTRAS, PRIESO_EILUTE, 0);
     for (auto& b : klaviatura.busenos) b = KLAVISAS_ATLEISTAS;
   }
 

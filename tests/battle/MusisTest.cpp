@@ -22,8 +22,9 @@ class Battle : public MusioTestas {
     for (int i = 0; i < priesoArmija.kiekis; ++i) P(i).uztaisymas = 0;
   }
 
-  // One frame: the keys listed as pressed in it, then they count as held.
-  static void Kadras() {
+  // The game's update alone, as a frame runs it (no window here): the keys set as
+  // pressed count in it, and after it as held, as the next frame's edges would leave them.
+  static void Atnaujinti() {
     AtnaujintiZaidima();
     for (auto& b : klaviatura.busenos) {
       if (b == KLAVISAS_NUSPAUSTAS) b = KLAVISAS_LAIKOMAS;
@@ -38,10 +39,10 @@ class Battle : public MusioTestas {
 
 TEST_F(Battle, EscapeReturnsToTheMenuLeavingTheOutcomeFlags) {
   Uzmurinti();
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(busena, BUSENA_MUSIS);
   Spausti(VK_ESCAPE);
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(busena, BUSENA_MENIU);
   EXPECT_FALSE(meniu.baigta);
   EXPECT_FALSE(meniu.laimeta);
@@ -50,7 +51,7 @@ TEST_F(Battle, EscapeReturnsToTheMenuLeavingTheOutcomeFlags) {
   meniu.baigta = true;
   meniu.laimeta = true;
   Spausti(VK_ESCAPE);
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(busena, BUSENA_MENIU);
   EXPECT_TRUE(meniu.baigta);
   EXPECT_TRUE(meniu.laimeta);
@@ -76,7 +77,7 @@ TEST_F(Battle, EndsWhenAnArmyIsGone) {
     if (a.priesoNeliko)
       for (int i = 0; i < 10; ++i) Pasalinti(P(i));
     if (a.escape) Spausti(VK_ESCAPE);
-    Kadras();
+    Atnaujinti();
     EXPECT_EQ(busena, BUSENA_MENIU) << a.kas;
     EXPECT_TRUE(meniu.baigta) << a.kas;
     EXPECT_EQ(meniu.laimeta, a.laimeta) << a.kas;
@@ -92,11 +93,11 @@ TEST_F(Battle, EndsInTheFrameAfterTheLastDeath) {
   mano.sovinysSkrenda = true;
   mano.sovinioKampas = 0;
   mano.sovinys = paskutinis.pozicija;
-  Kadras();
+  Atnaujinti();
   EXPECT_FALSE(paskutinis.gyvas);
   EXPECT_EQ(busena, BUSENA_MUSIS);  // counted before the hit test
   EXPECT_FALSE(meniu.baigta);
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(busena, BUSENA_MENIU);
   EXPECT_TRUE(meniu.baigta);
   EXPECT_TRUE(meniu.laimeta);
@@ -125,7 +126,7 @@ TEST_F(Battle, SMovesToTheNextLivingTank) {
     rodykle.alfa = 0.5f;
     Z(a.tiketinas).priesasMatomas = true;
     Spausti('S');
-    Kadras();
+    Atnaujinti();
     EXPECT_EQ(dabartinioTankoIndeksas, a.tiketinas) << "from " << a.dabartinis;
     EXPECT_EQ(dabartinisTankas, &Z(a.tiketinas));
     EXPECT_FALSE(dabartinisTankas->kompiuteris);
@@ -146,15 +147,15 @@ TEST_F(Battle, ChoiceStaysOnADestroyedCurrentTank) {
   PasirinktiTanka(2);
   for (int i = 0; i < 3; ++i) Z(2).Pazeisti();
   ASSERT_FALSE(Z(2).gyvas);
-  Kadras();
-  Kadras();
+  Atnaujinti();
+  Atnaujinti();
   EXPECT_EQ(dabartinioTankoIndeksas, 2);
   EXPECT_EQ(dabartinisTankas, &Z(2));
   EXPECT_EQ(busena, BUSENA_MUSIS);
   // Commands to the dead tank do nothing.
   Spausti(VK_UP);
   Spausti(VK_SPACE);
-  Kadras();
+  Atnaujinti();
   EXPECT_FALSE(Z(2).juda);
   EXPECT_FALSE(Z(2).sovinysSkrenda);
 }
@@ -188,7 +189,7 @@ TEST_F(Battle, HeldArrowDrivesCellByCell) {
   int pradzios[4] = {}, n = 0;
   int ankstesnisTikslas = t.tikslinisStulpelis;
   for (int kadras = 1; kadras <= 200; ++kadras) {
-    Kadras();
+    Atnaujinti();
     if (t.tikslinisStulpelis != ankstesnisTikslas && n < 4) pradzios[n++] = kadras;
     ankstesnisTikslas = t.tikslinisStulpelis;
   }
@@ -222,7 +223,7 @@ TEST_F(Battle, FirstArrowInOrderThatStartsAStepWins) {
     if (!a.kaireSiena) Lang(5, 6) = 0;
     Spausti(a.pirmas);
     if (a.antras) Spausti(a.antras);
-    Kadras();
+    Atnaujinti();
     EXPECT_TRUE(t.juda);
     EXPECT_EQ(t.tikslinisStulpelis, 6 + a.dc);
     EXPECT_EQ(t.tikslineEilute, 6 + a.dr);
@@ -233,26 +234,26 @@ TEST_F(Battle, TurretKeysAndSpace) {
   Uzmurinti();
   KTankas& t = *dabartinisTankas;
   Spausti('A');
-  for (int i = 0; i < 10; ++i) Kadras();
+  for (int i = 0; i < 10; ++i) Atnaujinti();
   EXPECT_FLOAT_EQ(t.bokstelioKampas, 10);  // one degree a frame, whatever the frame time
   laikmatis.KadroLaikas = 0.5f;
   Spausti('D');
-  Kadras();
+  Atnaujinti();
   EXPECT_FLOAT_EQ(t.bokstelioKampas, 10);  // both held: they cancel
   klaviatura.busenos['A'] = KLAVISAS_ATLEISTAS;
-  for (int i = 0; i < 5; ++i) Kadras();
+  for (int i = 0; i < 5; ++i) Atnaujinti();
   EXPECT_FLOAT_EQ(t.bokstelioKampas, 5);
   klaviatura.busenos['D'] = KLAVISAS_ATLEISTAS;
   // Space is read while held; the shell leaves once the tank has reloaded.
   laikmatis.KadroLaikas = 0.5f;
   t.uztaisymas = 0;
   Spausti(VK_SPACE);
-  for (int i = 0; i < 3; ++i) Kadras();  // reloaded 0, 0.5, 1.0 when asked; 1.5 after
+  for (int i = 0; i < 3; ++i) Atnaujinti();  // reloaded 0, 0.5, 1.0 when asked; 1.5 after
   EXPECT_FALSE(t.sovinysSkrenda);
   laikmatis.KadroLaikas = 0.01f;
-  Kadras();  // asked at exactly 1.5: refused
+  Atnaujinti();  // asked at exactly 1.5: refused
   EXPECT_FALSE(t.sovinysSkrenda);
-  Kadras();
+  Atnaujinti();
   EXPECT_TRUE(t.sovinysSkrenda);
   EXPECT_FLOAT_EQ(t.sovinioKampas, 5);
 }
@@ -265,10 +266,10 @@ TEST_F(Battle, JoystickDrivesTurnsFiresAndSwitches) {
   // Button 7 and S in the same frame: two tanks on.
   v.mygtukai[7] = KLAVISAS_NUSPAUSTAS;
   Spausti('S');
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(dabartinioTankoIndeksas, 2);
   v.mygtukai[7] = KLAVISAS_LAIKOMAS;
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(dabartinioTankoIndeksas, 2);
   EXPECT_TRUE(pirmas.kompiuteris);
   KTankas& t = *dabartinisTankas;
@@ -276,12 +277,12 @@ TEST_F(Battle, JoystickDrivesTurnsFiresAndSwitches) {
   Lang(5, 6) = Lang(6, 5) = 0;
   // The turret axis turns by -2 degrees times its value each frame.
   v.asys[3] = 0.25f;
-  Kadras();
+  Atnaujinti();
   EXPECT_FLOAT_EQ(t.bokstelioKampas, -0.5f);
   v.asys[3] = 0;
   // X axis left past 0.5 steps left; Y axis past 0.5 is down.
   v.asys[0] = -0.6f;
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(t.tikslinisStulpelis, 5);
   v.asys[0] = 0;
   SetUp();
@@ -291,7 +292,7 @@ TEST_F(Battle, JoystickDrivesTurnsFiresAndSwitches) {
   Perkelti(u, 6, 6);
   Lang(6, 5) = 0;
   v.asys[1] = 0.6f;
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(u.tikslineEilute, 5);
   v.asys[1] = 0;
   // Button 0 or button 6 down (pressed in this frame or held) fires; up or released
@@ -302,7 +303,7 @@ TEST_F(Battle, JoystickDrivesTurnsFiresAndSwitches) {
       u.uztaisymas = 5;
       v.mygtukai[0] = v.mygtukai[6] = KLAVISAS_ATLEISTAS;
       v.mygtukai[mygtukas] = b;
-      Kadras();
+      Atnaujinti();
       EXPECT_EQ(u.sovinysSkrenda, b > KLAVISAS_PAKELTAS) << "button " << mygtukas << " state " << int(b);
     }
   dabartineVairalazde = nullptr;
@@ -328,7 +329,7 @@ TEST_F(Battle, StickDrivesPastHalfWayOnEachAxisAndNotAtIt) {
     KTankas& t = *dabartinisTankas;
     Perkelti(t, 6, 6);
     Lang(5, 6) = Lang(7, 6) = Lang(6, 5) = Lang(6, 7) = 0;
-    Kadras();
+    Atnaujinti();
     EXPECT_EQ(t.juda, a.dc != 0 || a.dr != 0) << a.x << "," << a.y;
     EXPECT_EQ(t.tikslinisStulpelis, 6 + a.dc) << a.x << "," << a.y;
     EXPECT_EQ(t.tikslineEilute, 6 + a.dr) << a.x << "," << a.y;
@@ -347,7 +348,7 @@ TEST_F(Battle, ThePlayersArmyMovesFirst) {
   Lang(6, 5) = 0;
   musu.judejimoKryptis = 3;
   ju.judejimoKryptis = 1;
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(Lang(6, 5), musu.numeris);
   EXPECT_TRUE(musu.juda);
   EXPECT_FALSE(ju.juda);
@@ -366,7 +367,7 @@ TEST_F(Battle, ThePlayersShellsAreTestedFirst) {
     t->sovinioKampas = 0;
     t->sovinys = centras;
   }
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(Lang(6, 8), 0);
   EXPECT_FALSE(musu.sovinysSkrenda);
   EXPECT_TRUE(ju.sovinysSkrenda);
@@ -385,7 +386,7 @@ TEST_F(Battle, EnemyShellsHitInTheFrameToo) {
   ju2.sovinysSkrenda = true;
   ju2.sovinioKampas = 0;
   ju2.sovinys = musu.pozicija;
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(Lang(6, 8), 0);
   EXPECT_FALSE(ju.sovinysSkrenda);
   EXPECT_EQ(musu.gyvybes, 2);
@@ -405,7 +406,7 @@ TEST_F(Battle, NewBattleFromTheMenu) {
   for (auto& l : tiketina) l = std::rand() % 2 - 1;
   std::srand(1234);
   Spausti(VK_RETURN);
-  Kadras();
+  Atnaujinti();
   EXPECT_EQ(busena, BUSENA_MUSIS);
   EXPECT_FALSE(meniu.baigta);
   EXPECT_FALSE(meniu.laimeta);

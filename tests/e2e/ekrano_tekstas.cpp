@@ -58,14 +58,17 @@ bool Yra(const Zodis& z, const std::vector<Zodis>& kur, bool viduje) {
 std::vector<const char*> Tekstai(const std::string& ekranas, Kalba k) {
   namespace z = zodziai;
   std::vector<const char*> r;
-  if (ekranas == "intro") r = {"TANKAI", z::INTRO_PAANTRASTE.kalbomis[k], z::INTRO_TOLIAU.kalbomis[k]};
+  const ValdymoEilute &intro = VienintelioEilute(VIETA_INTRO), &atgal = VienintelioEilute(VIETA_PAGALBA);
+  if (ekranas == "intro")
+    r = {"TANKAI", z::INTRO_PAANTRASTE.kalbomis[k], intro.klavisai[k], intro.veiksmas[k]};
   if (ekranas == "menu") {  // the items and the picture before any battle
     for (const Tekstas& t : z::MENIU) r.push_back(t.kalbomis[k]);
     r.insert(r.end(), {z::PASIRUOSK[0].kalbomis[k], z::PASIRUOSK[1].kalbomis[k], z::JEGOS.kalbomis[k]});
   }
   if (ekranas == "help") {
-    r = {z::PAGALBA.kalbomis[k], z::VAIRALAZDE.kalbomis[k], z::PAGALBA_ATGAL.kalbomis[k]};
-    for (const ValdymoEilute& e : VALDYMAS) r.insert(r.end(), {e.klavisai[k], e.veiksmas[k]});
+    r = {z::PAGALBA.kalbomis[k], z::VAIRALAZDE.kalbomis[k], atgal.klavisai[k], atgal.veiksmas[k]};
+    for (const ValdymoEilute& e : VALDYMAS)
+      if (PagalbojeRodoma(e)) r.insert(r.end(), {e.klavisai[k], e.veiksmas[k]});
   }
   if (ekranas == "victory")
     r = {z::PERGALE.kalbomis[k], z::PERGALE_EILUTE.kalbomis[k], z::PERGALE_KLAUSIMAS.kalbomis[k]};

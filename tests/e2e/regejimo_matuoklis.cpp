@@ -19,16 +19,15 @@
 #include <string>
 #include <vector>
 
+#include "core/ZaidimoSkaiciai.h"
 #include "tests/common/Regejimas.h"
 
 namespace {
 
-constexpr double LANGELIS = 37.5;
-constexpr double TANKO_GREITIS = 60;          // map pixels per second, at most
 // The battle's first update may still use the frame time of the menu's last frame.
 constexpr double PIRMAS_KADRAS = 0.25;
-constexpr double PASTUMAS_X = 25, PASTUMAS_Y = 5;
-constexpr double PIRMOS_EILES_Y = 0.5 * LANGELIS, PASKUTINES_EILES_Y = 14.5 * LANGELIS;
+constexpr double PASTUMAS_X = ZEMELAPIO_X, PASTUMAS_Y = ZEMELAPIO_Y;
+constexpr double PIRMOS_EILES_Y = (ZAIDEJO_EILUTE + 0.5) * LANGELIS, PASKUTINES_EILES_Y = (PRIESO_EILUTE + 0.5) * LANGELIS;
 constexpr double TANKO_SIEKIS = 21;           // the barrel's tip from the tank's centre
 constexpr double ZYMEKLIO_SPINDULYS = 45;     // the selection flash at its largest
 constexpr int SKIRTUMO_RIBA = 60;             // sum of channel differences that marks a change
@@ -90,9 +89,9 @@ int Vaizdai(const char* ivestis, const std::string& priesdelis) {
 // battle translated by (25, 5), y upwards.
 struct Ekranas {
   int w, h;
-  double MapX(double x) const { return (x + 0.5) * 800.0 / w - PASTUMAS_X; }
-  double MapY(double y) const { return (h - y - 0.5) * 600.0 / h - PASTUMAS_Y; }
-  double Plotas() const { return (800.0 / w) * (600.0 / h); }
+  double MapX(double x) const { return (x + 0.5) * VAIZDO_PLOTIS / w - PASTUMAS_X; }
+  double MapY(double y) const { return (h - y - 0.5) * VAIZDO_AUKSTIS / h - PASTUMAS_Y; }
+  double Plotas() const { return (double(VAIZDO_PLOTIS) / w) * (double(VAIZDO_AUKSTIS) / h); }
 };
 
 struct Dalis {
@@ -170,7 +169,7 @@ int Musis(char** args, int n, int musis, Armija& savi, Armija& priesai) {
     for (int y = 0; y < e.h; ++y)
       for (int x = 0; x < e.w; ++x) {
         const double my = e.MapY(y), mx = e.MapX(x);
-        if (my <= apacia || my >= virsus || mx < 0 || mx >= 20 * LANGELIS) continue;
+        if (my <= apacia || my >= virsus || mx < 0 || mx >= STULPELIAI * LANGELIS) continue;
         const unsigned char *a = p.P(x, y), *b = pagrindas.P(x, y);
         kauke[static_cast<size_t>(y) * e.w + x] =
             std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > SKIRTUMO_RIBA;
@@ -179,7 +178,7 @@ int Musis(char** args, int n, int musis, Armija& savi, Armija& priesai) {
     const double saviIki = PIRMOS_EILES_Y + TANKO_GREITIS * t, priesaiNuo = PASKUTINES_EILES_Y - TANKO_GREITIS * t;
     for (const Dalis& d : Dalys(kauke, e.w, e.h)) {
       const double plotas = d.taskai.size() * e.Plotas();
-      const double dw = (d.x1 - d.x0 + 1) * 800.0 / e.w, dh = (d.y1 - d.y0 + 1) * 600.0 / e.h;
+      const double dw = (d.x1 - d.x0 + 1) * double(VAIZDO_PLOTIS) / e.w, dh = (d.y1 - d.y0 + 1) * double(VAIZDO_AUKSTIS) / e.h;
       // Cut by the edge of the bare field: only part of a tank, or not one at all.
       const bool prieKrasto = e.MapY(d.y1) <= apacia + 2 || e.MapY(d.y0) >= virsus - 2;
       if (plotas < MIN_PLOTAS || dw > MAX_KRASTINE || dh > MAX_KRASTINE || dw < MIN_KRASTINE ||
@@ -192,7 +191,7 @@ int Musis(char** args, int n, int musis, Armija& savi, Armija& priesai) {
       // line through the centres of a row or a column.
       const int c = static_cast<int>(std::floor(cx / LANGELIS)), r = static_cast<int>(std::floor(cy / LANGELIS));
       const double nuoJuostos = std::min(std::fabs(cx - (c + 0.5) * LANGELIS), std::fabs(cy - (r + 0.5) * LANGELIS));
-      if (c < 0 || c > 19 || r < 0 || r > 14 || nuoJuostos > JUOSTOS_PAKLAIDA) continue;
+      if (c < 0 || c >= STULPELIAI || r < 0 || r >= EILUTES || nuoJuostos > JUOSTOS_PAKLAIDA) continue;
       const bool galiSavas = cy <= saviIki + JUOSTOS_PAKLAIDA, galiPriesas = cy >= priesaiNuo - JUOSTOS_PAKLAIDA;
       if (galiSavas == galiPriesas) continue;  // no army's tank could be there yet, or both could
       Armija& a = galiSavas ? savi : priesai;

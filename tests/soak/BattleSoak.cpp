@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr float L = KZemelapis::LANGELIS;
-constexpr int LANGELIU = KZemelapis::STULPELIAI * KZemelapis::EILUTES;
+constexpr float L = LANGELIS;
+constexpr int LANGELIU = STULPELIAI * EILUTES;
 
 KVektorius Centras(int32_t c, int32_t r) { return KVektorius((c + 0.5f) * L, (r + 0.5f) * L, 0); }
 
@@ -89,7 +89,7 @@ std::string BattleSoak::Tikrinti(Rezultatas& r) {
   for (int i = 0; i < LANGELIU; ++i) {
     const int32_t v = langeliai[i];
     auto Kur = [&] {
-      return "cell (" + std::to_string(i / KZemelapis::EILUTES) + "," + std::to_string(i % KZemelapis::EILUTES) +
+      return "cell (" + std::to_string(i / EILUTES) + "," + std::to_string(i % EILUTES) +
              ") holds " + std::to_string(v) + ", held " + std::to_string(ankstesni_[i]) + " before the frame";
     };
     if (v < -1 || v > 15) return Klaida("cells hold -1, 0 or a tank number 1..15", Kur());
@@ -114,8 +114,8 @@ std::string BattleSoak::Tikrinti(Rezultatas& r) {
       ++gyvi;
       if (!KZemelapis::Viduje(t.stulpelis, t.eilute) || !KZemelapis::Viduje(t.tikslinisStulpelis, t.tikslineEilute))
         return Klaida("tanks stay inside the grid", Tankas(t));
-      if (t.pozicija.x < 0 || t.pozicija.x > KZemelapis::STULPELIAI * L || t.pozicija.y < 0 ||
-          t.pozicija.y > KZemelapis::EILUTES * L)
+      if (t.pozicija.x < 0 || t.pozicija.x > STULPELIAI * L || t.pozicija.y < 0 ||
+          t.pozicija.y > EILUTES * L)
         return Klaida("positions stay inside the grid", Tankas(t));
       const KVektorius nuo = Centras(t.stulpelis, t.eilute);
       if (zemelapis.Langelis(t.stulpelis, t.eilute) != n)

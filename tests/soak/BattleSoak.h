@@ -41,7 +41,7 @@ class BattleSoak {
   Tempas tempas_ = TOLYGUS_60;
   uint32_t sekla_ = 0;
   int64_t kadras_ = 0;
-  int32_t ankstesni_[KZemelapis::STULPELIAI * KZemelapis::EILUTES] = {};
+  int32_t ankstesni_[STULPELIAI * EILUTES] = {};
   int32_t gyviPries_[2] = {};  // living tanks of each army after the previous frame
 
   // The scripted player's keys and how long it keeps them.

@@ -18,6 +18,7 @@
 #include "audio/KWav.h"
 #include "config/KNustatymai.h"
 #include "core/Kalbos.h"
+#include "core/ZaidimoSkaiciai.h"
 #include "tests/common/ZurnaloGaudykle.h"
 #include "tests/tools/DuomenuVaizdas.h"
 #include "tests/tools/Isvestis.h"
@@ -133,9 +134,9 @@ TEST_F(DataGenerator, ArmySheetsHoldHullTurretAndShellInTheirRanges) {
     // Texel x serves texture coordinates around (x + 0.5) / w: the first texel past
     // each range and the texels either side of it stay clear.
     auto Uz = [&](double s) { return static_cast<int>(std::ceil(s * w - 0.5)); };
-    EXPECT_TRUE(Nematomas(Uz(0.44) - 1, Uz(0.45) + 1)) << failas;
-    EXPECT_TRUE(Nematomas(Uz(0.70) - 1, Uz(0.90) + 1)) << failas;
-    EXPECT_TRUE(Nematomas(Uz(0.99) - 1, w)) << failas;
+    EXPECT_TRUE(Nematomas(Uz(KORPUSO_S1) - 1, Uz(BOKSTELIO_S0) + 1)) << failas;
+    EXPECT_TRUE(Nematomas(Uz(BOKSTELIO_S1) - 1, Uz(SOVINIO_S0) + 1)) << failas;
+    EXPECT_TRUE(Nematomas(Uz(SOVINIO_S1) - 1, w)) << failas;
     EXPECT_TRUE(Nematomas(0, 1)) << failas;
     for (int x = 0; x < w; ++x) {
       EXPECT_EQ(0, v.A(x, 0)) << failas << " bottom row, x " << x;
@@ -144,7 +145,7 @@ TEST_F(DataGenerator, ArmySheetsHoldHullTurretAndShellInTheirRanges) {
     }
     // The turret points up: its top quarter holds only the narrow barrel, its lower
     // half the wide body.
-    const int t0 = static_cast<int>(0.45 * w), t1 = static_cast<int>(0.7 * w), tc = (t0 + t1) / 2;
+    const int t0 = static_cast<int>(BOKSTELIO_S0 * w), t1 = static_cast<int>(BOKSTELIO_S1 * w), tc = (t0 + t1) / 2;
     int barelisPlotis = 0, kunoPlotis = 0;
     for (int x = t0; x < t1; ++x) {
       if (v.A(x, h * 7 / 8) > 128) ++barelisPlotis;

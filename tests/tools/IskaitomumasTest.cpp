@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ZaidimoSkaiciai.h"
 #include "tests/common/Regejimas.h"
 #include "tests/tools/DuomenuVaizdas.h"
 
@@ -19,9 +20,7 @@ constexpr double SIENU_DE = 12, SIENU_DL = 10;
 // The flash and the shell must stand out at least as the armies do from each other.
 constexpr double BLYKSNIO_DE = 20, BLYKSNIO_DL = 15;
 
-// The sheet's ranges as the tank's quads sample them.
-constexpr double KORPUSAS_S0 = 0, KORPUSAS_S1 = 0.44;
-constexpr double SVIEDINYS_S0 = 0.9, SVIEDINYS_S1 = 0.99;
+// The sheet's ranges as the tank's quads sample them: core/ZaidimoSkaiciai.h.
 
 // Texel columns whose centres lie in the texture range s0..s1.
 bool Stulpelyje(int x, int plotis, double s0, double s1) {
@@ -117,7 +116,7 @@ void TikrintiVaizdus(const std::string& ko, const KVidurkis& x, const KVidurkis&
 
 TEST(Readability, ArmyHullsDifferInLightnessInEveryView) {
   DuomenuVaizdas lt("LT.tga"), ru("RU.tga");
-  TikrintiVaizdus("LT hull vs RU hull", Sritis(lt, KORPUSAS_S0, KORPUSAS_S1), Sritis(ru, KORPUSAS_S0, KORPUSAS_S1),
+  TikrintiVaizdus("LT hull vs RU hull", Sritis(lt, KORPUSO_S0, KORPUSO_S1), Sritis(ru, KORPUSO_S0, KORPUSO_S1),
                   ARMIJU_DE, ARMIJU_DL);
 }
 
@@ -125,13 +124,13 @@ TEST(Readability, ArmyHullsDifferInLightnessInEveryView) {
 // (skirts or bare tracks, a dark chevron or pale bands, round or angular turrets).
 TEST(Readability, ArmiesDifferInShapeNotOnlyInColour) {
   DuomenuVaizdas lt("LT.tga"), ru("RU.tga");
-  const double korpusas = PiesinioPanasumas(lt, ru, KORPUSAS_S0, KORPUSAS_S1);
-  const double bokstelis = PiesinioPanasumas(lt, ru, 0.45, 0.7);
+  const double korpusas = PiesinioPanasumas(lt, ru, KORPUSO_S0, KORPUSO_S1);
+  const double bokstelis = PiesinioPanasumas(lt, ru, BOKSTELIO_S0, BOKSTELIO_S1);
   std::printf("edges the two drawings share: hulls %.2f, turrets %.2f (same drawing: 1)\n", korpusas, bokstelis);
   EXPECT_LT(korpusas, 0.75);
   EXPECT_LT(bokstelis, 0.75);
   // The measure itself: a drawing is fully like itself.
-  EXPECT_NEAR(1.0, PiesinioPanasumas(lt, lt, KORPUSAS_S0, KORPUSAS_S1), 1e-9);
+  EXPECT_NEAR(1.0, PiesinioPanasumas(lt, lt, KORPUSO_S0, KORPUSO_S1), 1e-9);
 }
 
 TEST(Readability, WallAndGroundDifferInLightnessInEveryView) {
@@ -155,7 +154,7 @@ TEST(Readability, ShellStandsOutOnGroundAndWalls) {
     for (const char* fonas : {"zeme.tga", "siena.tga"}) {
       DuomenuVaizdas f(fonas);
       KVidurkis su, be;
-      Uzdeti(l, SVIEDINYS_S0, SVIEDINYS_S1, f, su, be);
+      Uzdeti(l, SOVINIO_S0, SOVINIO_S1, f, su, be);
       TikrintiVaizdus(std::string(lapas) + " shell on " + fonas, su, be, BLYKSNIO_DE, BLYKSNIO_DL);
     }
   }
@@ -168,7 +167,7 @@ TEST(Readability, EachArmyStandsOutOnTheGround) {
   const KVidurkis fonas = Sritis(zeme, 0, 1);
   for (const char* lapas : {"LT.tga", "RU.tga"}) {
     DuomenuVaizdas l(lapas);
-    TikrintiVaizdus(std::string(lapas) + " hull vs ground", Sritis(l, KORPUSAS_S0, KORPUSAS_S1), fonas, SIENU_DE,
+    TikrintiVaizdus(std::string(lapas) + " hull vs ground", Sritis(l, KORPUSO_S0, KORPUSO_S1), fonas, SIENU_DE,
                     SIENU_DL);
   }
 }

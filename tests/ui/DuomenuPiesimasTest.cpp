@@ -44,7 +44,7 @@ TEST_F(GeneratedPicturesDrawn, SelectedMenuItemReadsRedTheOthersWhite) {
   const int nuo[3] = {370, 270, 170}, iki[3] = {430, 330, 230};
   for (int32_t pasirinkta = 0; pasirinkta < 3; ++pasirinkta) {
     meniu.pasirinkimas = pasirinkta;
-    Kadras();
+    ZaistiKadra();
     for (int i = 0; i < 3; ++i) {
       const Spalvos s = Skaiciuoti(nuo[i], iki[i]);
       if (i == pasirinkta) {
@@ -65,7 +65,7 @@ TEST_F(GeneratedPicturesDrawn, EachOutcomeShowsItsOwnPicture) {
   for (int i = 0; i < 3; ++i) {
     meniu.baigta = veliavos[i][0];
     meniu.laimeta = veliavos[i][1];
-    Kadras();
+    ZaistiKadra();
     vaizdai[i] = SkaitytiPikselius(400, 0, 400, 600);
     long suma = 0;
     for (size_t k = 0; k < vaizdai[i].size(); k += 4) suma += vaizdai[i][k] + vaizdai[i][k + 1] + vaizdai[i][k + 2];

@@ -1,6 +1,6 @@
 #pragma once
-// The screens on the game's real GL context: frames driven as the main loop drives
-// them, with a frame time the test chooses, and textures made to order.
+// The screens on the game's real GL context: the game's own frame with a frame time
+// the test chooses, keys through the window's queue, and textures made to order.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "app/Globalai.h"
+#include "app/Programa.h"
 #include "app/Zaidimas.h"
 #include "gfx/GlBusena.h"
+#include "platform/PlatformosTestai.h"
 #include "tests/common/GlKontekstas.h"
 
 class EkranuTestas : public ::testing::Test {
@@ -28,6 +30,7 @@ class EkranuTestas : public ::testing::Test {
     UztikrintiGlKonteksta();
     for (auto& b : klaviatura.busenos) b = KLAVISAS_ATLEISTAS;
     laikmatis.KadroLaikas = 0.1f;
+    kadroLaikas = 0.1f;
     busena = BUSENA_INTRO;
     baigti = false;
     dabartineVairalazde = nullptr;
@@ -52,15 +55,16 @@ class EkranuTestas : public ::testing::Test {
     dabartineVairalazde = nullptr;
   }
 
-  // One pass of the main loop from the keyboard edge update on: the keys given are
-  // pressed, then released, as the message pump would deliver them.
-  static void Kadras(std::initializer_list<int> paspausti = {}, std::initializer_list<int> atleisti = {}) {
-    klaviatura.Atnaujinti();
-    for (int k : paspausti) klaviatura.Paspausti(k);
-    for (int k : atleisti) klaviatura.Atleisti(k);
-    AtnaujintiZaidima();
-    PiestiKadra();
+  // The game's frame (app/Programa.h) for the frame time `kadroLaikas`, with the keys
+  // given (as the window system names them: "Up", "Return", "F1") pressed, then
+  // released, in its message pump. The drawing stays readable after the swap.
+  void ZaistiKadra(std::initializer_list<const char*> paspausti = {}, std::initializer_list<const char*> atleisti = {}) {
+    for (const char* k : paspausti) ASSERT_TRUE(TestaiKlavisas(langas.langas, k, true)) << k;
+    for (const char* k : atleisti) ASSERT_TRUE(TestaiKlavisas(langas.langas, k, false)) << k;
+    Kadras(kadroLaikas);
   }
+
+  float kadroLaikas = 0.1f;  // each ZaistiKadra's; a screen drawn on its own reads laikmatis
 
   // An RGBA texture of w by h texels, rows from the bottom, sampled nearest.
   GLuint Tekstura(int w, int h, const std::vector<unsigned char>& rgba) {

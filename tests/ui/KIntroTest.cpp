@@ -85,24 +85,23 @@ TEST_F(IntroScreen, PictureIsA400SquareCentredWithTheTextureUpright) {
 }
 
 TEST_F(IntroScreen, StateMachineLeavesTheFrameAfterTheFadeEnds) {
-  laikmatis.KadroLaikas = 0.25f;
-  for (int i = 0; i < 11; ++i) Kadras();  // up to t = 2.75
+  kadroLaikas = 0.25f;
+  for (int i = 0; i < 11; ++i) ZaistiKadra();  // up to t = 2.75
   EXPECT_EQ(BUSENA_INTRO, busena);
-  Kadras();  // t = 3: done, but this frame still shows the last alpha
+  ZaistiKadra();  // t = 3: done, but this frame still shows the last alpha
   EXPECT_TRUE(intro.baigta);
   EXPECT_EQ(BUSENA_INTRO, busena);
   EXPECT_NEAR(128, SkaitytiPikseli(400, 300)[0], 2);
-  Kadras();
+  ZaistiKadra();
   EXPECT_EQ(BUSENA_MENIU, busena);
 }
 
 TEST_F(IntroScreen, SpaceOrEnterLeavesAtOnceWhateverTheAlpha) {
-  for (int klavisas : {VK_SPACE, VK_RETURN}) {
+  for (const char* klavisas : {"Space", "Return"}) {
     SetUp();
-    laikmatis.KadroLaikas = 0.1f;
-    Kadras();
+    ZaistiKadra();
     EXPECT_EQ(BUSENA_INTRO, busena);
-    Kadras({klavisas});
+    ZaistiKadra({klavisas});
     EXPECT_EQ(BUSENA_MENIU, busena) << klavisas;
     EXPECT_FALSE(intro.baigta);
   }
@@ -110,8 +109,8 @@ TEST_F(IntroScreen, SpaceOrEnterLeavesAtOnceWhateverTheAlpha) {
 
 TEST_F(IntroScreen, HeldKeyFromBeforeDoesNotLeave) {
   // Only a press in this frame counts: a key still held from the frame before does not.
-  Kadras({'X'});
+  ZaistiKadra({"X"});
   klaviatura.busenos[VK_SPACE] = KLAVISAS_LAIKOMAS;
-  Kadras();
+  ZaistiKadra();
   EXPECT_EQ(BUSENA_INTRO, busena);
 }

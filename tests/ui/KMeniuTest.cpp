@@ -117,19 +117,19 @@ TEST_F(MainMenu, EachItemSpansItsWholeQuarterOfTheItemPicture) {
 
 TEST_F(MainMenu, ArrowsAndEnterThroughTheStateMachine) {
   busena = BUSENA_MENIU;
-  Kadras({VK_UP});
+  ZaistiKadra({"Up"});
   EXPECT_EQ(2, meniu.pasirinkimas);
-  Kadras();  // held: no further move
+  ZaistiKadra();  // held: no further move
   EXPECT_EQ(2, meniu.pasirinkimas);
-  Kadras({}, {VK_UP});
-  Kadras({VK_DOWN});
+  ZaistiKadra({}, {"Up"});
+  ZaistiKadra({"Down"});
   EXPECT_EQ(0, meniu.pasirinkimas);
-  Kadras({}, {VK_DOWN});
-  Kadras({VK_DOWN});
+  ZaistiKadra({}, {"Down"});
+  ZaistiKadra({"Down"});
   EXPECT_EQ(1, meniu.pasirinkimas);
-  Kadras({}, {VK_DOWN});
-  Kadras({VK_DOWN});
-  Kadras({VK_RETURN});
+  ZaistiKadra({}, {"Down"});
+  ZaistiKadra({"Down"});
+  ZaistiKadra({"Return"});
   EXPECT_EQ(BUSENA_ISEITI, busena);
   EXPECT_TRUE(baigti);
   // The frame of the choice is still drawn: only the (hidden) overlay, so black.
@@ -143,14 +143,14 @@ TEST_F(MainMenu, HeldJoystickAxisMovesEveryFrame) {
   v.asys[1] = 0.8f;
   const int32_t tikimasi[] = {1, 2, 0, 1};
   for (int32_t t : tikimasi) {
-    Kadras();
+    ZaistiKadra();
     EXPECT_EQ(t, meniu.pasirinkimas);
   }
   v.asys[1] = -0.6f;
-  Kadras();
+  ZaistiKadra();
   EXPECT_EQ(0, meniu.pasirinkimas);
   v.asys[1] = 0.5f;  // at the threshold: no move
-  Kadras();
+  ZaistiKadra();
   EXPECT_EQ(0, meniu.pasirinkimas);
 }
 
@@ -160,14 +160,14 @@ TEST_F(MainMenu, BattleOutcomeChoosesThePictureAndEscapeKeepsTheFlags) {
   meniu.laimeta = true;
   busena = BUSENA_MENIU;
   meniu.pasirinkimas = 0;
-  Kadras({VK_RETURN});
+  ZaistiKadra({"Return"});
   ASSERT_EQ(BUSENA_MUSIS, busena);
   EXPECT_FALSE(meniu.baigta);
   EXPECT_FALSE(meniu.laimeta);
-  Kadras({}, {VK_RETURN});
-  Kadras({VK_ESCAPE});
+  ZaistiKadra({}, {"Return"});
+  ZaistiKadra({"Escape"});
   ASSERT_EQ(BUSENA_MENIU, busena);
-  Kadras();
+  ZaistiKadra();
   EXPECT_EQ(0, meniu.pasirinkimas) << "the menu comes back on the item last chosen";
   EXPECT_NEAR(43, SkaitytiPikseli(600, 300)[0], 1) << "after Escape: the first picture";
 }

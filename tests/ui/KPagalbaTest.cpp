@@ -71,17 +71,16 @@ TEST_F(HelpScreen, F1ShowsWhileHeldInEveryState) {
     SetUp();
     if (s == BUSENA_MUSIS) PradetiMusi();
     busena = s;
-    laikmatis.KadroLaikas = 0.1f;
-    Kadras({VK_F1});
+    ZaistiKadra({"F1"});
     EXPECT_TRUE(pagalba.rodoma) << "state " << s;
-    for (int i = 0; i < 4; ++i) Kadras();
+    for (int i = 0; i < 4; ++i) ZaistiKadra();
     EXPECT_TRUE(pagalba.rodoma) << "state " << s;
     EXPECT_EQ(1.0f, pagalba.alfa) << "state " << s;
     // Drawn last, over whatever the state drew: the untextured overlay is white.
     EXPECT_PIKSELIS(300, 400, 255, 255, 255);
-    Kadras({}, {VK_F1});
+    ZaistiKadra({}, {"F1"});
     EXPECT_FALSE(pagalba.rodoma) << "state " << s;
-    for (int i = 0; i < 4; ++i) Kadras();
+    for (int i = 0; i < 4; ++i) ZaistiKadra();
     EXPECT_EQ(0.0f, pagalba.alfa) << "state " << s;
     EXPECT_EQ(s == BUSENA_INTRO ? BUSENA_INTRO : s, busena) << "F1 changes no state";
   }
@@ -89,7 +88,7 @@ TEST_F(HelpScreen, F1ShowsWhileHeldInEveryState) {
 
 TEST_F(HelpScreen, F1PressedAndReleasedInOneFrameShowsNothing) {
   busena = BUSENA_ISEITI;
-  Kadras({VK_F1}, {VK_F1});
+  ZaistiKadra({"F1"}, {"F1"});
   EXPECT_FALSE(pagalba.rodoma);
   EXPECT_EQ(0.0f, pagalba.alfa);
   EXPECT_EQ(0, SkaitytiPikseli(400, 300)[0]);
@@ -98,24 +97,24 @@ TEST_F(HelpScreen, F1PressedAndReleasedInOneFrameShowsNothing) {
 TEST_F(HelpScreen, HelpStateFromTheMenuStaysUntilEnterEvenWhenF1HidesIt) {
   busena = BUSENA_MENIU;
   meniu.pasirinkimas = 1;
-  Kadras({VK_RETURN});
+  ZaistiKadra({"Return"});
   EXPECT_EQ(BUSENA_PAGALBA, busena);
   EXPECT_TRUE(pagalba.rodoma);
-  Kadras({}, {VK_RETURN});
-  for (int i = 0; i < 3; ++i) Kadras();
+  ZaistiKadra({}, {"Return"});
+  for (int i = 0; i < 3; ++i) ZaistiKadra();
   // Nothing but the overlay: white in the middle, black around it.
   EXPECT_PIKSELIS(400, 300, 255, 255, 255);
   EXPECT_PIKSELIS(100, 300, 0, 0, 0);
   EXPECT_PIKSELIS(700, 300, 0, 0, 0);
 
-  Kadras({VK_F1});
-  Kadras({}, {VK_F1});
+  ZaistiKadra({"F1"});
+  ZaistiKadra({}, {"F1"});
   EXPECT_FALSE(pagalba.rodoma);
-  for (int i = 0; i < 4; ++i) Kadras();
+  for (int i = 0; i < 4; ++i) ZaistiKadra();
   EXPECT_EQ(BUSENA_PAGALBA, busena);
   EXPECT_PIKSELIS(400, 300, 0, 0, 0);
 
-  Kadras({VK_RETURN});
+  ZaistiKadra({"Return"});
   EXPECT_EQ(BUSENA_MENIU, busena);
   EXPECT_FALSE(pagalba.rodoma);
 }

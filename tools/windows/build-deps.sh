@@ -7,6 +7,7 @@
 # Everything lands in <deps folder>/prefix; a library already installed there is not
 # rebuilt, so a second run takes a second.
 # TANKAI_VENDOR_DIR names the vendor folder (default: <source>/../shared/vendor).
+# TANKAI_WINDOWS_TESTS=OFF leaves GoogleTest out (a release needs only the game's libraries).
 set -euo pipefail
 
 SRC_DIR=$(cd "$(dirname "$0")/../.." && pwd)
@@ -17,7 +18,17 @@ PREFIX=$DEPS/prefix
 HOST=x86_64-w64-mingw32
 JOBS=${JOBS:-$(nproc)}
 export CC=$HOST-gcc-posix CXX=$HOST-g++-posix AR=$HOST-ar RANLIB=$HOST-ranlib
+# The same libraries wherever this folder is and whenever it is built: its path stays out
+# of them, and OpenAL32.dll's header keeps the link's time stamp 0 through the strip.
+MAP=-ffile-prefix-map=$DEPS=.
+export SOURCE_DATE_EPOCH=0
+# Libraries built by another version of this recipe are built again.
+RECIPE=$(cat "${BASH_SOURCE[0]}" "$SRC_DIR/cmake/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-16)
+if [ "$(cat "$PREFIX/.recipe" 2>/dev/null)" != "$RECIPE" ]; then
+  rm -rf "$PREFIX" "$DEPS"/build-*
+fi
 mkdir -p "$PREFIX"
+echo "$RECIPE" >"$PREFIX/.recipe"
 
 # apt-get source needs deb-src entries; add ones that mirror the machine's own deb entries.
 ensure_deb_src() {
@@ -63,7 +74,7 @@ build_autotools() {  # package, marker library
     rm -rf "$DEPS/build-$pkg" && mkdir -p "$DEPS/build-$pkg" && cd "$DEPS/build-$pkg" &&
     "$dir/configure" --host=$HOST --prefix="$PREFIX" --disable-shared --enable-static \
       --disable-docs --disable-examples --disable-oggtest PKG_CONFIG_LIBDIR="$PREFIX/lib/pkgconfig" \
-      CFLAGS="-O2" >configure.log 2>&1 &&
+      CFLAGS="-O2 $MAP" >configure.log 2>&1 &&
     make -j"$JOBS" >make.log 2>&1 && make install >install.log 2>&1) || {
     echo "building $pkg failed; logs in $DEPS/build-$pkg" >&2
     tail -n 30 "$DEPS/build-$pkg"/*.log >&2 || true
@@ -81,7 +92,7 @@ for pkg in libogg libvorbis; do
   fi
 done
 
-if [ ! -f "$PREFIX/lib/libgtest.a" ]; then
+if [ "${TANKAI_WINDOWS_TESTS:-ON}" = ON ] && [ ! -f "$PREFIX/lib/libgtest.a" ]; then
   echo "building GoogleTest for Windows from /usr/src/googletest"
   cmake -S /usr/src/googletest -B "$DEPS/build-googletest" -G "Unix Makefiles" \
     -DCMAKE_TOOLCHAIN_FILE="$SRC_DIR/cmake/mingw-w64-x86_64.cmake" \
@@ -155,7 +166,7 @@ if [ ! -f "$PREFIX/bin/OpenAL32.dll" ]; then
   if ! { env -u CC -u CXX -u AR -u RANLIB cmake -S "$OPENAL_SRC" -B "$DEPS/build-openal-soft" -G "Unix Makefiles" \
       -DCMAKE_TOOLCHAIN_FILE="$SRC_DIR/cmake/mingw-w64-x86_64.cmake" \
       -DTANKAI_WIN_DEPS="$PREFIX" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$PREFIX" \
-      -DCMAKE_C_FLAGS=-fcommon -DCMAKE_CXX_FLAGS=-fcommon \
+      -DCMAKE_C_FLAGS="-fcommon $MAP" -DCMAKE_CXX_FLAGS="-fcommon $MAP" \
       -DALSOFT_UTILS=OFF -DALSOFT_NO_CONFIG_UTIL=ON -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF \
       -DALSOFT_CONFIG=OFF -DALSOFT_HRTF_DEFS=OFF -DALSOFT_AMBDEC_PRESETS=OFF \
       -DALSOFT_REQUIRE_WASAPI=ON -DALSOFT_REQUIRE_DSOUND=ON -DALSOFT_REQUIRE_WINMM=ON \

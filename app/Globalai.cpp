@@ -28,3 +28,4 @@ KTankas* dabartinisTankas = nullptr;
 KVairalazde* dabartineVairalazde = nullptr;
 KZemelapis* dabartinisZemelapis = nullptr;
 float pabaigosLaikas = 0;
+Kalba kalba = KALBA_LT;

@@ -12,6 +12,7 @@
 #include "battle/KVektorius.h"
 #include "battle/KZemelapis.h"
 #include "config/KNustatymai.h"
+#include "core/Kalbos.h"
 #include "gfx/KLangas.h"
 #include "gfx/KSriftas.h"
 #include "gfx/KTeksturos.h"
@@ -54,3 +55,5 @@ extern KVairalazde* dabartineVairalazde;
 extern KZemelapis* dabartinisZemelapis;
 // Seconds the field has been held since the battle's end (only with "pataikymai").
 extern float pabaigosLaikas;
+// The language of every word the player reads, from the settings' `kalba` at start-up.
+extern Kalba kalba;

@@ -1,24 +1,47 @@
 #include "app/Programa.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
 #include "app/Globalai.h"
 #include "app/Zaidimas.h"
+#include "core/Tekstai.h"
+#include "core/Zurnalas.h"
 #include "gfx/GlBusena.h"
 #include "input/KVairalazdes.h"
 #include "ui/KPrimityvai.h"
 
+namespace {
+
+// The player's language's pictures first: the Lithuanian ones of the same names in the
+// data folder are then skipped, and stand in, picture by picture, for any missing or
+// broken one.
+void UzkrautiPaveikslus() {
+  if (kalba != KALBA_LT) {
+    char aplankas[32];
+    std::snprintf(aplankas, sizeof aplankas, "duomenys/%s/", KALBU_KODAI[kalba]);
+    teksturos.UzkrautiAplanka(aplankas);
+    for (const char* paveikslas : KALBOS_PAVEIKSLAI)
+      if (!teksturos.Yra(paveikslas))
+        ZurnalasF("Nera paveikslo %s%s, rodomas lietuviskas", aplankas, paveikslas);
+  }
+  teksturos.UzkrautiAplanka("duomenys/");
+}
+
+}  // namespace
+
 bool Paleisti() {
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   nustatymai.Skaityti("settings.cfg");
+  kalba = KalbaPagalKoda(nustatymai.kalba);
   pele.Sukurti(nustatymai);
   // Without a window there is no GL context for anything that follows.
   if (!langas.Sukurti(nustatymai, true)) return false;
   try {
     TikrintiPletinius(langas.dc);
   } catch (const char* klaida) {
-    MessageBoxA(nullptr, klaida, "KLAIDA", MB_OK | MB_ICONWARNING);
+    MessageBoxA(nullptr, Isversti(klaida, kalba), Isversti("KLAIDA", kalba), MB_OK | MB_ICONWARNING);
     langas.Naikinti();
     return false;
   }
@@ -36,7 +59,7 @@ bool Paleisti() {
   if (!nustatymai.miksas || !muzika.atidaryta) muzika.Atidaryti("duomenys/muzika.ogg", nulinisVektorius, true);
   muzika.Groti();
   suvioGarsas.Sukurti(garsai.Rasti("suvis.wav"), nulinisVektorius, false);
-  teksturos.UzkrautiAplanka("duomenys/");
+  UzkrautiPaveikslus();
   rodykle.Sukurti();
   intro.Sukurti();
   pagalba.Sukurti();

@@ -62,7 +62,8 @@ inline constexpr Nustatymas NUSTATYMAI[] = {
      "refresh rate of the full-screen mode"},
     {"v-sync", R::Loginis, TANKAI_LAUKAS(vsync), 0, 0, 1, 0, nullptr, 0, 1, "1", "read, not used"},
     {"kalba", R::Tekstas, TANKAI_LAUKAS(kalba), 0, sizeof KNustatymai::kalba, 0, 0, "LT", 0, 0, "LT",
-     "language code, at most 2 characters"},
+     "language of every word on screen: LT (Lithuanian), EN (English) or DE (German), in any letter case; "
+     "anything else is LT"},
     {"class", R::Tekstas, TANKAI_LAUKAS(klase), 0, sizeof KNustatymai::klase, 0, 0, "Klase", 0, 0, "TankaiLangas",
      "name the window is registered under, at most 31 characters"},
     {"gpu", R::Kopija, TANKAI_LAUKAS(gpu), 0, 0, 0, 0, nullptr, 0, 0, nullptr,

@@ -5,6 +5,7 @@
 
 #include "app/Globalai.h"
 #include "config/KNustatymai.h"
+#include "core/Tekstai.h"
 #include "core/Zurnalas.h"
 #include "gfx/Istekliai.h"
 #include "gfx/KadruRitmas.h"
@@ -29,7 +30,10 @@ PIXELFORMATDESCRIPTOR langoFormatas = PradinisFormatas();
 namespace {
 bool formatasUzpildytas = false;
 
-void Klaida(const char* tekstas) { MessageBoxA(nullptr, tekstas, "KLAIDA", MB_OK | MB_ICONWARNING); }
+// In the player's language: the box is what a player sees when the game cannot start.
+void Klaida(const char* tekstas) {
+  MessageBoxA(nullptr, Isversti(tekstas, kalba), Isversti("KLAIDA", kalba), MB_OK | MB_ICONWARNING);
+}
 }  // namespace
 
 LRESULT CALLBACK LangoProcedura(HWND langas, UINT pranesimas, WPARAM wParam, LPARAM lParam) {

@@ -24,6 +24,7 @@ WORK=$(mktemp -d /tmp/tankai-diegimas.XXXXXX)
 export HOME=$WORK/home
 mkdir -p "$HOME"
 unset XDG_CONFIG_HOME
+unset LC_ALL LC_MESSAGES
 PID=""
 cleanup() {
   if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -9 "$PID" 2>/dev/null; fi
@@ -74,6 +75,12 @@ ok $([ $status -eq 0 ] && ! grep -q '^[EW]:' "$WORK/appstream.log"; echo $?) \
 [ $status -eq 0 ] || cat "$WORK/appstream.log"
 ok $(grep -q "<launchable type=\"desktop-id\">$(basename "$DESKTOP")</launchable>" "$META"; echo $?) \
   "the metainfo launches the installed menu entry"
+# Each language the game speaks names and sums the game up in the menu and the software centre.
+for lang in lt de; do
+  ok $(grep -q "^Name\[$lang\]=." "$DESKTOP" && grep -q "^Comment\[$lang\]=." "$DESKTOP" &&
+    grep -q "<name xml:lang=\"$lang\">" "$META" && grep -q "<summary xml:lang=\"$lang\">" "$META"; echo $?) \
+    "the menu entry and the metainfo have a name and a summary in $lang"
+done
 SOURCE=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/..
 readme_shots=$(grep -o 'docs/screenshots/[a-z]*\.png' "$SOURCE/README.md" | xargs -n1 basename | sort -u | tr '\n' ' ')
 meta_shots=$(grep -o '<image[^>]*>[^<]*' "$META" | sed 's#.*/##' | sort -u | tr '\n' ' ')
@@ -151,8 +158,9 @@ status=$?
 ok $status "the game in the build folder shows its menu"
 if [ $status -eq 0 ]; then quit_game "the game in the build folder"; else stop_game; fi
 
-# From the root folder, where there is no data: only the launcher can find it.
-menu_shot / "$LAUNCHER" "$WORK/installed-menu.png"
+# From the root folder, where there is no data: only the launcher can find it. In a
+# Lithuanian locale, so that its first start keeps the build's language.
+LANG=lt_LT.UTF-8 menu_shot / "$LAUNCHER" "$WORK/installed-menu.png"
 status=$?
 ok $status "the launcher started from / shows the menu"
 if [ $status -eq 0 ]; then

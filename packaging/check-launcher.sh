@@ -2,8 +2,9 @@
 # The installed launcher as players meet it, each in a home of their own under Xvfb:
 # the first start makes ~/.config/tankai with the default settings, an edited file is
 # what the running window shows and is never changed, XDG_CONFIG_HOME is followed,
-# two starts at once share one file, and broken files, read-only or missing homes and
-# a missing data folder end in the game's fallbacks or a clear message. Runs as an
+# two starts at once share one file, the first start's language follows the locale,
+# and broken files, read-only or missing homes and a missing data folder end in the
+# game's fallbacks or a clear message. Runs as an
 # ordinary user (nobody, when started as root) so that permissions mean what they
 # mean to a player. Paths have spaces and non-ASCII letters throughout.
 #
@@ -20,6 +21,8 @@ if [ -z "${TANKAI_LAUNCHER_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash "$0" "$@"
 fi
 unset SDL_VIDEODRIVER XDG_CONFIG_HOME
+# No locale unless a case sets one: the first start's settings are then in English.
+unset LC_ALL LC_MESSAGES LANG
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../tests/e2e/lib_window.sh"
 
@@ -92,13 +95,19 @@ close_game() {  # close_game <what>
   ok $([ "$status" -eq 0 ]; echo $?) "$1: the game ends with status 0 (got $status)"
 }
 
+# The default settings with the language a first start writes for the locale.
+in_language() { sed "s/^kalba = .*/kalba = $1/" "$DEFAULTS"; }
+ok $(grep -qx 'kalba = LT' "$DEFAULTS"; echo $?) "the installed default settings are in Lithuanian"
+in_language EN > "$WORK/default-en.cfg"
+
 # A first start and an edited file, in an ordinary home.
 new_home
 CFG="$H/.config/tankai"
 start
 ok $? "first start: the game's window comes up"
 ok $([ "$(seen)" = "Tankai|800x600" ]; echo $?) "first start: the default settings are used ($(seen))"
-ok $(cmp -s "$CFG/settings.cfg" "$DEFAULTS"; echo $?) "first start: ~/.config/tankai/settings.cfg is a copy of the default"
+ok $(cmp -s "$CFG/settings.cfg" "$WORK/default-en.cfg"; echo $?) \
+  "first start: ~/.config/tankai/settings.cfg is the default, in English without a locale"
 ok $([ "$(readlink "$CFG/duomenys")" = "$(readlink -f "$PREFIX/share/games/tankai/duomenys")" ]; echo $?) \
   "first start: ~/.config/tankai/duomenys links to the installed data"
 skip_to_menu "$WID" "$WORK/menu.png"
@@ -138,13 +147,33 @@ W1=$(wait_window "$P1")
 ok $? "two at once: the first game's window comes up"
 W2=$(wait_window "$P2")
 ok $? "two at once: the second game's window comes up"
-ok $(cmp -s "$H/.config/tankai/settings.cfg" "$DEFAULTS"; echo $?) "two at once: one whole default settings file"
+ok $(cmp -s "$H/.config/tankai/settings.cfg" "$WORK/default-en.cfg"; echo $?) "two at once: one whole default settings file"
 ok $([ -z "$(ls -A "$H/.config/tankai" | grep -v -x -e settings.cfg -e duomenys)" ]; echo $?) "two at once: no leftovers"
 ok $([ ! -s "$WORK/first.log" ] && [ ! -s "$WORK/second.log" ]; echo $?) "two at once: neither launcher complains"
 for pair in "$P1 $W1" "$P2 $W2"; do
   read -r PID WID <<< "$pair"
   [ -n "${WID:-}" ] && close_game "two at once"
 done
+
+# The first start's language: LC_ALL over LC_MESSAGES over LANG, Lithuanian, a language
+# whose pictures are installed, English for the rest. A player's file keeps its own.
+for case in "LT LANG=lt_LT.UTF-8" "DE LANG=de_DE.UTF-8" "DE LANG=de" "EN LANG=fr_FR.UTF-8" "EN LANG=C.UTF-8" \
+  "EN LANG=en_GB.UTF-8" "DE LC_MESSAGES=de_AT@euro LANG=lt_LT.UTF-8" "LT LC_ALL=lt_LT.UTF-8 LC_MESSAGES=de_DE.UTF-8" \
+  "EN LC_ALL=xx_XX LANG=de_DE.UTF-8"; do
+  read -r kalba aplinka <<< "$case"
+  new_home
+  # shellcheck disable=SC2086  # the case's variables, one word each
+  if start $aplinka; then
+    ok $(in_language "$kalba" | cmp -s - "$H/.config/tankai/settings.cfg"; echo $?) \
+      "$aplinka: the first start writes kalba = $kalba ($(grep '^kalba' "$H/.config/tankai/settings.cfg"))"
+    close_game "$aplinka"
+  else
+    ok 1 "$aplinka: the game starts"
+  fi
+done
+# shellcheck disable=SC2086
+start LANG=de_DE.UTF-8 && close_game "a second start in another locale"
+ok $(grep -qx 'kalba = EN' "$H/.config/tankai/settings.cfg"; echo $?) "a second start in another locale keeps the file's language"
 
 # Broken settings files: the game's own defaults, the file left as it is.
 bad_file() {  # bad_file <what> <command that makes $1 the settings file>

@@ -12,7 +12,8 @@ pkgs=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0 libx11-dev
   libgtest-dev googletest
-  xvfb xauth xdotool imagemagick sox vorbis-tools tesseract-ocr
+  xvfb xauth xdotool imagemagick sox vorbis-tools
+  tesseract-ocr tesseract-ocr-lit tesseract-ocr-eng tesseract-ocr-deu
   x11-utils x11-xserver-utils libxfixes-dev xfonts-base
   lintian appstream desktop-file-utils man-db diffoscope-minimal
   clang libclang-rt-14-dev

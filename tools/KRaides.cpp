@@ -158,7 +158,23 @@ void KRaides::Rasyti(KDrobe& d, const KSritis& sr, const char* tekstas, double x
 
 void KRaides::RasytiSuKonturu(KDrobe& d, const KSritis& sr, const char* tekstas, double x, double y, double dydis,
                               const Spalva& virsus, const Spalva& apacia, const Spalva& kontura, double storis,
-                              double lygiuoti) {
+                              double lygiuoti, double riba) {
+  if (!tekstas || !veidas) {
+    std::fprintf(stderr, "Nera teksto arba srifto (%s)\n", failas.c_str());
+    ++klaidos;
+    return;
+  }
+  // FreeType gives glyph 0 for a character the font does not have.
+  for (char32_t k : Utf8(tekstas))
+    if (FT_Get_Char_Index(veidas, k) == 0) {
+      std::fprintf(stderr, "Srifte %s nera simbolio U+%04X: '%s'\n", failas.c_str(), static_cast<unsigned>(k), tekstas);
+      ++klaidos;
+    }
+  const double plotis = Plotis(sr, tekstas, dydis) + 2 * storis;
+  if (plotis > riba) {
+    std::fprintf(stderr, "'%s' netelpa: %.1f vienetu placio, o vietos %.1f\n", tekstas, plotis, riba);
+    ++klaidos;
+  }
   Spalva seselis = kontura;
   seselis.a *= 0.55f;
   Rasyti(d, sr, tekstas, x + storis * 1.2, y - storis * 1.8, dydis, seselis, seselis, lygiuoti);

@@ -26,12 +26,16 @@ class KRaides {
   // virsus at the letter height.
   void Rasyti(KDrobe& d, const KSritis& sr, const char* tekstas, double x, double y, double dydis,
               const Spalva& virsus, const Spalva& apacia, double lygiuoti = 0.0);
-  // Text with a dark rim of storis units around it and a drop shadow below.
+  // Text with a dark rim of storis units around it and a drop shadow below, in a box
+  // riba units wide. A text wider than its box (rim included), or with a letter the
+  // font lacks, is still drawn, but said on stderr and counted in klaidos: the
+  // generator then fails, so that no picture ships with a word cut off or a blank.
   void RasytiSuKonturu(KDrobe& d, const KSritis& sr, const char* tekstas, double x, double y, double dydis,
                        const Spalva& virsus, const Spalva& apacia, const Spalva& kontura, double storis,
-                       double lygiuoti = 0.0);
+                       double lygiuoti, double riba);
 
   std::string failas;
+  int klaidos = 0;
 
  private:
   void Dydis(const KSritis& sr, double dydis);

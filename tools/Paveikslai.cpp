@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "app/Valdymas.h"
 #include "core/ZaidimoSkaiciai.h"
+#include "Zodziai.h"
 
 namespace {
 
@@ -31,6 +33,13 @@ const Spalva kAuksas = SpalvaRgb(1.0f, 0.86f, 0.35f);
 const Spalva kAuksasTamsus = SpalvaRgb(0.85f, 0.55f, 0.12f);
 const Spalva kBalta = SpalvaRgb(1, 1, 1);
 const Spalva kTamsi = SpalvaRgb(0.03f, 0.03f, 0.02f, 0.9f);
+
+// The room a line of text has, in drawing units: the 400-unit pictures less their
+// frames (a golden line some 6.5 units in, rounded corners beyond it).
+constexpr double kRemoKrastas = 12;
+constexpr double kIntroVieta = 400 - 2 * kRemoKrastas;
+constexpr double kPagalbosVieta = 400 - 2 * kRemoKrastas;
+constexpr double kDaliesVieta = 400 - 2 * kRemoKrastas;  // each outcome picture, 400 by 600
 
 // A battlefield seen from above in the game's own units (cells of LANGELIS): ground,
 // and walls where the function says so.
@@ -61,10 +70,10 @@ Spalva Remas(Spalva s, double x, double y, double w, double h, double r) {
   return s;
 }
 
-// A picture's own key at its foot, "keys – what they do".
-std::string Apacia(ValdymoVieta kur) {
+// A picture's own key at its foot, "keys – what they do", in language k.
+std::string Apacia(ValdymoVieta kur, Kalba k) {
   const ValdymoEilute& e = VienintelioEilute(kur);
-  return std::string(e.klavisai[KALBA_LT]) + " – " + e.veiksmas[KALBA_LT];
+  return std::string(e.klavisai[k]) + " – " + e.veiksmas[k];
 }
 
 bool IntroSienos(int c, int r) {
@@ -134,7 +143,7 @@ KDrobe RodyklesTekstura() {
   return d;
 }
 
-KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos) {
+KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k) {
   KDrobe d(512, 512);
   const KSritis sr = Visa(d, 400, 400);
   d.Piesti(sr, 2, [](double x, double y) {
@@ -155,28 +164,19 @@ KDrobe IntroPaveikslas(KRaides& raides, KRaides& paprastos) {
     if (std::fabs(lx) > 10 || std::fabs(ly) > 20) return Spalva{0, 0, 0, 0};
     return Sviedinys(lx / 2, ly / 2);
   });
-  raides.RasytiSuKonturu(d, sr, "TANKAI", 200, 318, 86, kAuksas, kAuksasTamsus, kTamsi, 3.0, 0.5);
-  paprastos.RasytiSuKonturu(d, sr, "Tankų mūšis", 200, 278, 27, kBalta, SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi, 1.5,
-                            0.5);
-  paprastos.RasytiSuKonturu(d, sr, Apacia(VIETA_INTRO).c_str(), 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
-                            SpalvaRgb(0.85f, 0.8f, 0.65f), kTamsi, 1.2, 0.5);
+  raides.RasytiSuKonturu(d, sr, "TANKAI", 200, 318, 86, kAuksas, kAuksasTamsus, kTamsi, 3.0, 0.5, kIntroVieta);
+  paprastos.RasytiSuKonturu(d, sr, zodziai::INTRO_PAANTRASTE.kalbomis[k], 200, 278, 27, kBalta,
+                            SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi, 1.5, 0.5, kIntroVieta);
+  paprastos.RasytiSuKonturu(d, sr, Apacia(VIETA_INTRO, k).c_str(), 200, 22, 14, SpalvaRgb(0.95f, 0.92f, 0.8f),
+                            SpalvaRgb(0.85f, 0.8f, 0.65f), kTamsi, 1.2, 0.5, kIntroVieta);
   return d;
 }
 
 namespace {
 
-// The help's own words in every language: its title, the joysticks' heading, and the
-// last line of the menu's help page (where Escape works too, with "tiksli_pagalba") and
-// of the help F1 shows.
-enum PagalbosZodis { PAGALBA_PAVADINIMAS, PAGALBA_VAIRALAZDE, PAGALBA_PUSLAPIS, PAGALBA_F1, PAGALBOS_ZODZIU };
-const char* const PAGALBOS_ZODZIAI[PAGALBOS_ZODZIU][KALBU_KIEKIS] = {
-    {"Pagalba", "Help"},
-    {"Vairalazdė", "Joystick"},
-    {"Enter arba Esc – atgal į meniu", "Enter or Escape – back to the menu"},
-    {"Atleisk F1, kad uždarytum", "Release F1 to close"},
-};
-
-KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, const char* pabaiga) {
+// The help with the given last line: the old one from the controls table, the menu's
+// page (Enter or Escape go back, with "tiksli_pagalba") or the one F1 shows.
+KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba k, const char* pabaiga) {
   KDrobe d(512, 512);
   const KSritis sr = Visa(d, 400, 400);
   d.Piesti(sr, 2, [](double x, double y) {
@@ -186,8 +186,8 @@ KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, const char* pab
     s = Remas(s, x, y, 400, 400, 20);
     return s;
   });
-  raides.RasytiSuKonturu(d, sr, PAGALBOS_ZODZIAI[PAGALBA_PAVADINIMAS][kalba], 200, 350, 34, kAuksas, kAuksasTamsus,
-                         kTamsi, 1.6, 0.5);
+  raides.RasytiSuKonturu(d, sr, zodziai::PAGALBA.kalbomis[k], 200, 350, 34, kAuksas, kAuksasTamsus, kTamsi, 1.6, 0.5,
+                         kPagalbosVieta);
   const Spalva raktas = SpalvaRgb(1.0f, 0.84f, 0.4f), tekstas = SpalvaRgb(0.95f, 0.95f, 0.92f);
   double y = 316;
   bool vairalazde = false;
@@ -196,37 +196,43 @@ KDrobe Pagalba(KRaides& raides, KRaides& paprastos, Kalba kalba, const char* pab
     if (e.vairalazde && !vairalazde) {
       vairalazde = true;
       y -= 6;
-      raides.RasytiSuKonturu(d, sr, PAGALBOS_ZODZIAI[PAGALBA_VAIRALAZDE][kalba], 200, y, 17, kAuksas, kAuksasTamsus,
-                             kTamsi, 1.0, 0.5);
+      raides.RasytiSuKonturu(d, sr, zodziai::VAIRALAZDE.kalbomis[k], 200, y, 17, kAuksas, kAuksasTamsus, kTamsi, 1.0,
+                             0.5, kPagalbosVieta);
       y -= 22;
     }
-    raides.RasytiSuKonturu(d, sr, e.klavisai[kalba], 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0);
-    paprastos.RasytiSuKonturu(d, sr, e.veiksmas[kalba], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0);
+    // Keys right-aligned to 178, what they do from 194, both inside the frame.
+    raides.RasytiSuKonturu(d, sr, e.klavisai[k], 178, y, 15.5, raktas, raktas, kTamsi, 1.0, 1.0, 178 - kRemoKrastas);
+    paprastos.RasytiSuKonturu(d, sr, e.veiksmas[k], 194, y, 15.5, tekstas, tekstas, kTamsi, 1.0, 0.0,
+                              400 - kRemoKrastas - 194);
     y -= 20.5;
   }
+  // The last line keeps a line's spacing above the footer.
+  if (y + 20.5 - 17 < 20.5) {
+    std::fprintf(stderr, "Pagalbos eilutes nebetelpa virs jos apacios\n");
+    ++paprastos.klaidos;
+  }
   paprastos.RasytiSuKonturu(d, sr, pabaiga, 200, 17, 13, SpalvaRgb(0.8f, 0.8f, 0.75f),
-                            SpalvaRgb(0.8f, 0.8f, 0.75f), kTamsi, 1.0, 0.5);
+                            SpalvaRgb(0.8f, 0.8f, 0.75f), kTamsi, 1.0, 0.5, kPagalbosVieta);
   d.IsplestiSpalvas(2);
   return d;
 }
 
 }  // namespace
 
-KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos) {
-  return Pagalba(raides, paprastos, KALBA_LT, Apacia(VIETA_PAGALBA).c_str());
+KDrobe PagalbosPaveikslas(KRaides& raides, KRaides& paprastos, Kalba k) {
+  return Pagalba(raides, paprastos, k, Apacia(VIETA_PAGALBA, k).c_str());
 }
 
-KDrobe PagalbosPuslapis(KRaides& raides, KRaides& paprastos, Kalba kalba) {
-  return Pagalba(raides, paprastos, kalba, PAGALBOS_ZODZIAI[PAGALBA_PUSLAPIS][kalba]);
+KDrobe PagalbosPuslapis(KRaides& raides, KRaides& paprastos, Kalba k) {
+  return Pagalba(raides, paprastos, k, zodziai::PAGALBOS_PUSLAPIS.kalbomis[k]);
 }
 
-KDrobe PagalbosPerdanga(KRaides& raides, KRaides& paprastos, Kalba kalba) {
-  return Pagalba(raides, paprastos, kalba, PAGALBOS_ZODZIAI[PAGALBA_F1][kalba]);
+KDrobe PagalbosPerdanga(KRaides& raides, KRaides& paprastos, Kalba k) {
+  return Pagalba(raides, paprastos, k, zodziai::PAGALBOS_PERDANGA.kalbomis[k]);
 }
 
-KDrobe MeniuPunktai(KRaides& raides) {
+KDrobe MeniuPunktai(KRaides& raides, Kalba k) {
   KDrobe d(512, 512);
-  const char* pavadinimai[3] = {"Naujas mūšis", "Pagalba", "Išeiti"};
   for (int i = 0; i < 3; ++i) {
     // Item i is the band from (3 - i) / 4 to (4 - i) / 4 of the height; the plate
     // keeps clear of the 20 units each neighbour overlaps.
@@ -241,14 +247,15 @@ KDrobe MeniuPunktai(KRaides& raides) {
       const float k = static_cast<float>(0.16 + 0.12 * (y - 26) / 88 + 0.03 * Triuksmas(x / 400, y / 140, 24, 3));
       return SpalvaRgb(k, k, k, 0.94f);
     });
-    raides.RasytiSuKonturu(d, sr, pavadinimai[i], 200, 56, 38, kBalta, SpalvaRgb(0.86f, 0.86f, 0.86f), kTamsi, 1.5,
-                           0.5);
+    // The plate's inside: 158 units either side of the centre, less its rim.
+    raides.RasytiSuKonturu(d, sr, zodziai::MENIU[i].kalbomis[k], 200, 56, 38, kBalta, SpalvaRgb(0.86f, 0.86f, 0.86f),
+                           kTamsi, 1.5, 0.5, 2 * (158 - 10));
   }
   d.IsplestiSpalvas(4);
   return d;
 }
 
-KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
+KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos, Kalba k) {
   KDrobe d(1024, 512);
   const double w = d.plotis, h = d.aukstis;
   const double s1 = MENIU_PASIRUOSIMAS_S1, s2 = MENIU_PERGALE_S1;
@@ -266,10 +273,12 @@ KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
     for (int i = 0; i < 3; ++i) PiestiTanka(d, sr, 90 + i * 110, 400, 2.1, 180, 180 + (i - 1) * 12, ru);
     PiestiTanka(d, sr, 140, 120, 2.6, 0, 8, lt);
     PiestiTanka(d, sr, 270, 110, 2.6, 0, -6, lt);
-    raides.RasytiSuKonturu(d, sr, "Pasiruošk", 200, 548, 44, kAuksas, kAuksasTamsus, kTamsi, 2.0, 0.5);
-    raides.RasytiSuKonturu(d, sr, "mūšiui!", 200, 500, 44, kAuksas, kAuksasTamsus, kTamsi, 2.0, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "5 tankai prieš 10", 200, 30, 22, kBalta, SpalvaRgb(0.85f, 0.85f, 0.8f), kTamsi,
-                              1.5, 0.5);
+    raides.RasytiSuKonturu(d, sr, zodziai::PASIRUOSK[0].kalbomis[k], 200, 548, 44, kAuksas, kAuksasTamsus, kTamsi,
+                           2.0, 0.5, kDaliesVieta);
+    raides.RasytiSuKonturu(d, sr, zodziai::PASIRUOSK[1].kalbomis[k], 200, 500, 44, kAuksas, kAuksasTamsus, kTamsi,
+                           2.0, 0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::JEGOS.kalbomis[k], 200, 30, 22, kBalta, SpalvaRgb(0.85f, 0.85f, 0.8f),
+                              kTamsi, 1.5, 0.5, kDaliesVieta);
   }
   // Victory: golden rays over the field and the enemy in ruins.
   {
@@ -287,11 +296,12 @@ KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
     PiestiTanka(d, sr, 80, 470 - 40, 1.9, 200, 250, ru, true);
     PiestiTanka(d, sr, 330, 380, 1.9, 150, 120, ru, true);
     PiestiTanka(d, sr, 200, 260, 3.6, 0, 0, lt);
-    raides.RasytiSuKonturu(d, sr, "PERGALĖ!", 200, 520, 64, kAuksas, kAuksasTamsus, kTamsi, 2.6, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "Priešo tankai sunaikinti", 200, 60, 22, kBalta, SpalvaRgb(0.9f, 0.88f, 0.8f),
-                              kTamsi, 1.5, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "Dar kartą?", 200, 26, 18, SpalvaRgb(1, 0.9f, 0.6f),
-                              SpalvaRgb(0.9f, 0.8f, 0.5f), kTamsi, 1.2, 0.5);
+    raides.RasytiSuKonturu(d, sr, zodziai::PERGALE.kalbomis[k], 200, 520, 64, kAuksas, kAuksasTamsus, kTamsi, 2.6,
+                           0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::PERGALE_EILUTE.kalbomis[k], 200, 60, 22, kBalta,
+                              SpalvaRgb(0.9f, 0.88f, 0.8f), kTamsi, 1.5, 0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::PERGALE_KLAUSIMAS.kalbomis[k], 200, 26, 18, SpalvaRgb(1, 0.9f, 0.6f),
+                              SpalvaRgb(0.9f, 0.8f, 0.5f), kTamsi, 1.2, 0.5, kDaliesVieta);
   }
   // Defeat: a burnt-out field under smoke.
   {
@@ -319,12 +329,12 @@ KDrobe MeniuPaveikslai(KRaides& raides, KRaides& paprastos) {
       return Maisyti(SpalvaRgb(1.0f, 0.35f, 0.05f, static_cast<float>(a * 0.85)),
                      SpalvaRgb(1.0f, 0.9f, 0.5f, static_cast<float>(a * 0.9)), static_cast<float>(Lygu(0.75, 1.0, n + 0.4 - r * 0.4)));
     });
-    raides.RasytiSuKonturu(d, sr, "PRALAIMĖJIMAS", 200, 522, 38, SpalvaRgb(1.0f, 0.45f, 0.35f),
-                           SpalvaRgb(0.75f, 0.12f, 0.08f), kTamsi, 2.0, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "Visi tavo tankai žuvo", 200, 60, 22, kBalta, SpalvaRgb(0.85f, 0.8f, 0.8f), kTamsi,
-                              1.5, 0.5);
-    paprastos.RasytiSuKonturu(d, sr, "Bandyk dar kartą", 200, 26, 18, SpalvaRgb(1, 0.75f, 0.65f),
-                              SpalvaRgb(0.9f, 0.6f, 0.5f), kTamsi, 1.2, 0.5);
+    raides.RasytiSuKonturu(d, sr, zodziai::PRALAIMEJIMAS.kalbomis[k], 200, 522, 38, SpalvaRgb(1.0f, 0.45f, 0.35f),
+                           SpalvaRgb(0.75f, 0.12f, 0.08f), kTamsi, 2.0, 0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::PRALAIMEJIMAS_EILUTE.kalbomis[k], 200, 60, 22, kBalta,
+                              SpalvaRgb(0.85f, 0.8f, 0.8f), kTamsi, 1.5, 0.5, kDaliesVieta);
+    paprastos.RasytiSuKonturu(d, sr, zodziai::PRALAIMEJIMAS_KVIETIMAS.kalbomis[k], 200, 26, 18,
+                              SpalvaRgb(1, 0.75f, 0.65f), SpalvaRgb(0.9f, 0.6f, 0.5f), kTamsi, 1.2, 0.5, kDaliesVieta);
   }
   return d;
 }
@@ -385,18 +395,16 @@ KDrobe BlyksniuLapas() {
 
 KDrobe JuostosLapas(KRaides& raides, Kalba kalba) {
   // The status line's words in every language, each in its own cell.
-  static const char* const ZODZIAI[JUOSTOS_ZODZIU][KALBU_KIEKIS] = {
-      {"Tavo tankai", "Your tanks"}, {"Priešo tankai", "Enemy tanks"}, {"Šarvai", "Armour"}};
   KDrobe d(JUOSTOS_PLOTIS, JUOSTOS_AUKSTIS);
   const KSritis sr = Visa(d, JUOSTOS_PLOTIS, JUOSTOS_AUKSTIS);
   const Spalva balta = SpalvaRgb(0.96f, 0.96f, 0.92f), pilka = SpalvaRgb(0.82f, 0.82f, 0.78f);
   for (int i = 0; i < JUOSTOS_ZODZIU; ++i)
-    raides.RasytiSuKonturu(d, sr, ZODZIAI[i][kalba], (i + 1) * JUOSTOS_ZODZIO_PLOTIS - 8, JUOSTOS_EILUTE + 20, 34, balta,
-                           pilka, kTamsi, 1.5, 1.0);
+    raides.RasytiSuKonturu(d, sr, zodziai::JUOSTA[i].kalbomis[kalba], (i + 1) * JUOSTOS_ZODZIO_PLOTIS - 8,
+                           JUOSTOS_EILUTE + 20, 34, balta, pilka, kTamsi, 1.5, 1.0, JUOSTOS_ZODZIO_PLOTIS - 16);
   for (int i = 0; i < 10; ++i) {
     const char skaitmuo[2] = {static_cast<char>('0' + i), 0};
     raides.RasytiSuKonturu(d, sr, skaitmuo, (i + 0.5) * SKAITMENS_PLOTIS, 14, 48, kBalta, balta, kTamsi, 2.0,
-                           0.5);
+                           0.5, SKAITMENS_PLOTIS);
   }
   // The armour: a filled shield for each hit the tank can still take, a hollow one for each taken.
   for (int z = 0; z < 2; ++z) {

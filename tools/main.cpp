@@ -1,12 +1,15 @@
 // Writes the game's data folder and its settings file: every picture, sample and
 // the music, made here from code, the same bytes on every run.
-//   tankai_duomenys <output folder>   (writes <folder>/duomenys/* and <folder>/settings.cfg)
+//   tankai_duomenys <output folder>   (writes <folder>/duomenys/*, the other languages'
+//                                      pictures in <folder>/duomenys/<code>/, and
+//                                      <folder>/settings.cfg)
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "config/NustatymuLentele.h"
+#include "core/Kalbos.h"
 #include "Garsai.h"
 #include "KRaides.h"
 #include "Muzika.h"
@@ -58,15 +61,32 @@ int main(int argc, char** argv) {
   gerai &= Irasyti(ArmijosLapas(LietuvosSpalvos()), aplankas / "LT.tga", true);
   gerai &= Irasyti(ArmijosLapas(RusijosSpalvos()), aplankas / "RU.tga", true);
   gerai &= Irasyti(RodyklesTekstura(), aplankas / "rodykle.tga", true);
-  gerai &= Irasyti(IntroPaveikslas(pusjuodis, paprastas), aplankas / "intro.tga", true);
-  gerai &= Irasyti(PagalbosPaveikslas(pusjuodis, paprastas), aplankas / "pagalba.tga", true);
-  gerai &= Irasyti(MeniuPunktai(pusjuodis), aplankas / "meniu.tga", true);
-  gerai &= Irasyti(MeniuPaveikslai(pusjuodis, paprastas), aplankas / "meniuPav.tga", false);
-  gerai &= Irasyti(PagalbosPuslapis(pusjuodis, paprastas, KALBA_LT), aplankas / "pagalbosPuslapis.tga", true);
-  gerai &= Irasyti(PagalbosPerdanga(pusjuodis, paprastas, KALBA_LT), aplankas / "pagalbaF1.tga", true);
   gerai &= Irasyti(ZymesTekstura(), aplankas / "zyme.tga", true);
   gerai &= Irasyti(BlyksniuLapas(), aplankas / "blyksniai.tga", true);
-  gerai &= Irasyti(JuostosLapas(pusjuodis, KALBA_LT), aplankas / "juosta.tga", true);
+  // The pictures with words, once per language: Lithuanian in the data folder itself,
+  // every other language in a folder named by its code, under the same names.
+  for (int i = 0; i < KALBU_KIEKIS; ++i) {
+    const Kalba k = static_cast<Kalba>(i);
+    const fs::path kur = k == KALBA_LT ? aplankas : aplankas / KALBU_KODAI[k];
+    fs::create_directories(kur, klaida);
+    gerai &= Irasyti(IntroPaveikslas(pusjuodis, paprastas, k), kur / "intro.tga", true);
+    gerai &= Irasyti(PagalbosPaveikslas(pusjuodis, paprastas, k), kur / "pagalba.tga", true);
+    gerai &= Irasyti(MeniuPunktai(pusjuodis, k), kur / "meniu.tga", true);
+    gerai &= Irasyti(MeniuPaveikslai(pusjuodis, paprastas, k), kur / "meniuPav.tga", false);
+    gerai &= Irasyti(PagalbosPuslapis(pusjuodis, paprastas, k), kur / "pagalbosPuslapis.tga", true);
+    gerai &= Irasyti(PagalbosPerdanga(pusjuodis, paprastas, k), kur / "pagalbaF1.tga", true);
+    gerai &= Irasyti(JuostosLapas(pusjuodis, k), kur / "juosta.tga", true);
+    // The game looks for exactly these in a language's folder.
+    for (const char* paveikslas : KALBOS_PAVEIKSLAI)
+      if (!fs::is_regular_file(kur / paveikslas)) {
+        std::fprintf(stderr, "Nesukurtas %s\n", (kur / paveikslas).string().c_str());
+        gerai = false;
+      }
+  }
+  if (pusjuodis.klaidos || paprastas.klaidos) {
+    std::fprintf(stderr, "Paveiksluose %d klaidu su tekstais\n", pusjuodis.klaidos + paprastas.klaidos);
+    gerai = false;
+  }
 
   gerai &= Garsai::RasytiWav((aplankas / "suvis.wav").string(), Garsai::Suvis(), 1, Garsai::DAZNIS);
   gerai &= Garsai::RasytiWav((aplankas / "sprogimas.wav").string(), Garsai::Sprogimas(), 1, Garsai::DAZNIS);

@@ -17,6 +17,7 @@
 #include "audio/OpenAl.h"
 #include "audio/KWav.h"
 #include "config/KNustatymai.h"
+#include "core/Kalbos.h"
 #include "core/ZaidimoSkaiciai.h"
 #include "tests/common/ZurnaloGaudykle.h"
 #include "tests/tools/DuomenuVaizdas.h"
@@ -55,14 +56,27 @@ TEST_F(DataGenerator, TwoRunsAndTheBuildGiveTheSameBytes) {
   ASSERT_EQ(0, Generuoti(aplankai[0]));
   ASSERT_EQ(0, Generuoti(aplankai[1]));
   std::set<std::string> rasti;
-  for (const auto& e : fs::directory_iterator(aplankai[0] / "duomenys")) rasti.insert(e.path().filename().string());
-  EXPECT_EQ(std::set<std::string>(std::begin(kFailai), std::end(kFailai)), rasti);
-  for (const char* f : kFailai) {
+  for (const auto& e : fs::recursive_directory_iterator(aplankai[0] / "duomenys"))
+    rasti.insert(e.path().lexically_relative(aplankai[0] / "duomenys").generic_string());
+  // Every other language's pictures in a folder of its own.
+  std::set<std::string> laukiami(std::begin(kFailai), std::end(kFailai));
+  for (int k = KALBA_LT + 1; k < KALBU_KIEKIS; ++k) {
+    laukiami.insert(KALBU_KODAI[k]);
+    for (const char* p : KALBOS_PAVEIKSLAI) laukiami.insert(std::string(KALBU_KODAI[k]) + "/" + p);
+  }
+  EXPECT_EQ(laukiami, rasti);
+  for (const std::string& f : laukiami) {
+    if (fs::is_directory(aplankai[0] / "duomenys" / f)) continue;
     const auto a = Skaityti(aplankai[0] / "duomenys" / f);
     EXPECT_FALSE(a.empty()) << f;
     EXPECT_TRUE(a == Skaityti(aplankai[1] / "duomenys" / f)) << f << " differs between runs";
     EXPECT_TRUE(a == Skaityti(Duomenys() / f)) << f << " differs from the build's";
   }
+  // Each language's pictures are its own: its words differ from the Lithuanian ones.
+  for (int k = KALBA_LT + 1; k < KALBU_KIEKIS; ++k)
+    for (const char* p : KALBOS_PAVEIKSLAI)
+      EXPECT_FALSE(Skaityti(aplankai[0] / "duomenys" / p) == Skaityti(aplankai[0] / "duomenys" / KALBU_KODAI[k] / p))
+          << KALBU_KODAI[k] << "/" << p << " is the Lithuanian picture";
   EXPECT_TRUE(Skaityti(aplankai[0] / "settings.cfg") == Skaityti(aplankai[1] / "settings.cfg"));
   fs::remove_all(virsus);
 }
@@ -84,21 +98,29 @@ TEST_F(DataGenerator, PicturesLoadWithTheGameLoaderAndImageMagick) {
                  {"pagalba.tga", 512, 512, 32}, {"meniu.tga", 512, 512, 32},   {"meniuPav.tga", 1024, 512, 24},
                  {"pagalbosPuslapis.tga", 512, 512, 32}, {"pagalbaF1.tga", 512, 512, 32}, {"zyme.tga", 64, 64, 32},
                  {"blyksniai.tga", 1024, 128, 32},       {"juosta.tga", 1024, 128, 32}};
+  std::vector<std::pair<std::string, Atvejis>> visi;
   for (const Atvejis& a : atvejai) {
-    DuomenuVaizdas v(a.failas);
-    EXPECT_EQ(a.plotis, v.tga.plotis) << a.failas;
-    EXPECT_EQ(a.aukstis, v.tga.aukstis) << a.failas;
-    EXPECT_EQ(a.bpp, v.tga.bpp) << a.failas;
-    EXPECT_EQ(a.bpp == 32 ? GLenum(GL_BGRA) : GLenum(GL_BGR), v.tga.formatas) << a.failas;
-    EXPECT_EQ(a.plotis * a.aukstis * a.bpp / 8, v.tga.dydis) << a.failas;
-    EXPECT_EQ(static_cast<uintmax_t>(18 + v.tga.dydis), fs::file_size(Duomenys() / a.failas))
-        << a.failas << ": nothing but the header and the pixels";
+    visi.push_back({a.failas, a});
+    // The other languages' pictures have the Lithuanian ones' shape.
+    for (const char* p : KALBOS_PAVEIKSLAI)
+      if (std::string(p) == a.failas)
+        for (int k = KALBA_LT + 1; k < KALBU_KIEKIS; ++k) visi.push_back({std::string(KALBU_KODAI[k]) + "/" + p, a});
+  }
+  for (const auto& [failas, a] : visi) {
+    DuomenuVaizdas v(failas);
+    EXPECT_EQ(a.plotis, v.tga.plotis) << failas;
+    EXPECT_EQ(a.aukstis, v.tga.aukstis) << failas;
+    EXPECT_EQ(a.bpp, v.tga.bpp) << failas;
+    EXPECT_EQ(a.bpp == 32 ? GLenum(GL_BGRA) : GLenum(GL_BGR), v.tga.formatas) << failas;
+    EXPECT_EQ(a.plotis * a.aukstis * a.bpp / 8, v.tga.dydis) << failas;
+    EXPECT_EQ(static_cast<uintmax_t>(18 + v.tga.dydis), fs::file_size(Duomenys() / failas))
+        << failas << ": nothing but the header and the pixels";
     int kodas = 0;
     const std::string id =
-        Isvestis("identify -format '%w %h %[channels]' '" + (Duomenys() / a.failas).string() + "' 2>&1", kodas);
+        Isvestis("identify -format '%w %h %[channels]' '" + (Duomenys() / failas).string() + "' 2>&1", kodas);
     EXPECT_EQ(0, kodas) << id;
     EXPECT_EQ(std::to_string(a.plotis) + " " + std::to_string(a.aukstis) + (a.bpp == 32 ? " srgba" : " srgb"), id)
-        << a.failas;
+        << failas;
   }
 }
 
@@ -212,8 +234,10 @@ TEST_F(DataGenerator, MarkerIsASoftFlashClearAtItsEdges) {
   EXPECT_GT(pusiau * 2, matomi) << "mostly soft alpha, no hard-edged block";
 }
 
-TEST_F(DataGenerator, MenuBandsAreWhiteTextClearOfTheOverlaps) {
-  DuomenuVaizdas v("meniu.tga");
+namespace {
+// The three items of one language's meniu.tga.
+void MeniuJuostos(const std::string& failas) {
+  DuomenuVaizdas v(failas);
   const int w = v.tga.plotis, juosta = v.tga.aukstis / 4;
   for (int y = 0; y < juosta; ++y)
     for (int x = 0; x < w; ++x) ASSERT_EQ(0, v.A(x, y)) << "the unused band at (" << x << ", " << y << ")";
@@ -232,7 +256,15 @@ TEST_F(DataGenerator, MenuBandsAreWhiteTextClearOfTheOverlaps) {
         baltu += p[0] > 235 && p[1] > 235 && p[2] > 235 && p[3] > 235;
       }
     EXPECT_GT(baltu, 300) << "item " << i << " has white letters for the tint to colour";
-    if (HasFailure()) return;
+    if (::testing::Test::HasFailure()) return;
+  }
+}
+}  // namespace
+
+TEST_F(DataGenerator, MenuBandsAreWhiteTextClearOfTheOverlaps) {
+  for (int k = 0; k < KALBU_KIEKIS; ++k) {
+    SCOPED_TRACE(KALBU_KODAI[k]);
+    MeniuJuostos(k == KALBA_LT ? "meniu.tga" : std::string(KALBU_KODAI[k]) + "/meniu.tga");
   }
 }
 

@@ -3,7 +3,7 @@
 # install (/S) as an ordinary user, the files, the Start-menu shortcut and the entry in
 # Add/Remove Programs in place; the game started from that shortcut, played and quit;
 # an update over it that keeps the player's settings; a silent uninstall that leaves the
-# prefix as it found it.
+# prefix as it found it; and the game's language each way an install chooses it.
 # Usage: installer.sh <Tankai-*.zip> <Tankai-*-setup.exe>
 source "$(dirname "$0")/lib.sh"
 
@@ -18,6 +18,9 @@ log "install folder $DIEGIMAS_W"
 visi_failai() { (cd "$WINEPREFIX/drive_c" && find . | LC_ALL=C sort); }
 pries=$(visi_failai)
 
+# Run as without a locale: Wine's display language is then English.
+unset LC_ALL LC_MESSAGES LANG
+
 # An ordinary user's program: the installer asks for no elevation.
 manifestas=$(strings "$SETUP")
 ok $(grep -qF 'requestedExecutionLevel level="asInvoker"' <<<"$manifestas"; echo $?) \
@@ -28,10 +31,13 @@ wine "$SETUP" /S
 ok $? "silent install"
 wineserver -w
 
-# The same files as the ZIP, and the uninstaller.
+# The same files as the ZIP, and the uninstaller; settings.cfg in the display
+# language, English here.
 ZIPAS=$(isskleisti "$WORK/zipas")
+sed -i 's/^kalba = .*/kalba = EN/' "$ZIPAS/settings.cfg"
 skirtumai=$(diff -r "$ZIPAS" "$DIEGIMAS" 2>&1)
-ok $([ "$skirtumai" = "Only in $DIEGIMAS: Uninstall.exe" ]; echo $?) "the install folder holds the ZIP's files and Uninstall.exe"
+ok $([ "$skirtumai" = "Only in $DIEGIMAS: Uninstall.exe" ]; echo $?) \
+  "the install folder holds the ZIP's files (settings.cfg with kalba = EN) and Uninstall.exe"
 [ "$skirtumai" = "Only in $DIEGIMAS: Uninstall.exe" ] || echo "$skirtumai"
 
 # The shortcut runs tankai.exe in the install folder: its strings, each after its
@@ -54,13 +60,15 @@ ok $(! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\
 paleisti "$WORK" Tankai wine start /wait /unix "$NUORODA"
 zaisti_ir_iseiti
 
-# An update keeps the settings the player edited, and renews the rest.
+# An update keeps the settings the player edited, language and all, and renews the rest.
 sed -i 's/^pavad = .*/pavad = Mano tankai/' "$DIEGIMAS/settings.cfg"
+cp "$DIEGIMAS/settings.cfg" "$WORK/redaguota.cfg"
 echo sugadinta >"$DIEGIMAS/duomenys/spaud.wav"
-wine "$SETUP" /S
+wine "$SETUP" /S /LANG=DE
 ok $? "silent install over the first"
 wineserver -w
-ok $(grep -q '^pavad = Mano tankai' "$DIEGIMAS/settings.cfg"; echo $?) "the update kept the player's settings.cfg"
+ok $(cmp -s "$WORK/redaguota.cfg" "$DIEGIMAS/settings.cfg"; echo $?) \
+  "the update (/LANG=DE) kept the player's settings.cfg as it was"
 ok $(cmp -s "$ZIPAS/duomenys/spaud.wav" "$DIEGIMAS/duomenys/spaud.wav"; echo $?) "the update renewed the game's files"
 
 wine "$DIEGIMAS/Uninstall.exe" /S
@@ -69,6 +77,23 @@ ok $? "silent uninstall"
 wineserver -w
 ok $([ ! -e "$DIEGIMAS" ] && [ ! -e "$NUORODA" ]; echo $?) "the install folder and the shortcut are gone"
 ok $(! wine reg query "$RAKTAS" >/dev/null 2>&1; echo $?) "the Add/Remove Programs entry is gone"
+# A new install's language: /LANG=<code> in a silent one, whatever its case; without
+# it the Windows display language (Wine takes it from the locale).
+kalba_po() {  # kalba_po <kalba> <how> <command...>: installs, reads settings.cfg, uninstalls
+  local kalba=$1 kaip=$2
+  shift 2
+  "$@" >/dev/null 2>&1
+  wineserver -w
+  ok $(grep -qx "kalba = $kalba" "$DIEGIMAS/settings.cfg" && [ "$(grep -c . "$DIEGIMAS/settings.cfg")" = "$(grep -c . "$ZIPAS/settings.cfg")" ]; echo $?) \
+    "$kaip: settings.cfg with kalba = $kalba ($(grep '^kalba' "$DIEGIMAS/settings.cfg" 2>&1))"
+  wine "$DIEGIMAS/Uninstall.exe" /S
+  wineserver -w
+}
+kalba_po LT "/S /LANG=LT" wine "$SETUP" /S /LANG=LT
+kalba_po DE "/S /LANG=de" wine "$SETUP" /S /LANG=de
+kalba_po DE "/S on a German Windows" env LC_ALL=de_DE.UTF-8 wine "$SETUP" /S
+kalba_po EN "/S on a French Windows" env LC_ALL=fr_FR.UTF-8 wine "$SETUP" /S
+
 # The uninstaller works from a copy of itself in the temporary folder, which Windows
 # clears; everything else must be as it was.
 skirtumai=$(diff <(grep -v '^\./users/[^/]*/Temp/' <<<"$pries") <(visi_failai | grep -v '^\./users/[^/]*/Temp/'))

@@ -17,6 +17,14 @@ LICENSES/libvorbis-COPYING.txt
 LICENSES/mingw-w64-runtime.txt
 OpenAL32.dll
 README.txt
+duomenys/DE/intro.tga
+duomenys/DE/meniu.tga
+duomenys/DE/meniuPav.tga
+duomenys/DE/pagalba.tga
+duomenys/EN/intro.tga
+duomenys/EN/meniu.tga
+duomenys/EN/meniuPav.tga
+duomenys/EN/pagalba.tga
 duomenys/LT.tga
 duomenys/RU.tga
 duomenys/blyksniai.tga
@@ -50,6 +58,8 @@ ok $(objdump -f "$ZAIDIMAS/OpenAL32.dll" 2>/dev/null | grep -q 'pei-x86-64' ||
      x86_64-w64-mingw32-objdump -f "$ZAIDIMAS/OpenAL32.dll" | grep -q 'pei-x86-64'; echo $?) "OpenAL32.dll is 64-bit"
 ok $(grep -q $'\r$' "$ZAIDIMAS/README.txt" && grep -q 'settings.cfg' "$ZAIDIMAS/README.txt"; echo $?) \
   "README.txt has Windows line ends and tells about settings.cfg"
+ok $(grep -qx 'kalba = LT' "$ZAIDIMAS/settings.cfg" && grep -q 'kalba = EN' "$ZAIDIMAS/README.txt"; echo $?) \
+  "the ZIP's settings are in Lithuanian, and README.txt says how to change the language"
 
 # Wine's loader lines say which OpenAL32.dll the game took.
 export WINEDEBUG=-all,+loaddll

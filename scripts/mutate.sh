@@ -56,7 +56,7 @@ default_labels() {
     audio) echo "audio app" ;;
     config) echo "config input docs" ;;
     gfx) echo "gl images platform ui" ;;
-    ui) echo "ui gl" ;;
+    ui) echo "ui gl battle" ;;
     *) echo "" ;;
   esac
 }
